@@ -1,0 +1,116 @@
+// lumora-render: renders a stereogram from the command line, without a
+// display.
+
+#include "cli_scene.h"
+#include "common/lumora_error.h"
+#include "common/random_generator.h"
+#include "render_command_line.h"
+#include "rendering/lumo_pixelengine.h"
+#include "rendering/lumo_pixelengine256.h"
+#include "rendering/render_options.h"
+#include "rendering/stereogram_render.h"
+
+#include <QGuiApplication>
+#include <QImageReader>
+#include <cstdio>
+
+using namespace lumora;
+
+namespace {
+
+constexpr int kFailure = 2;
+
+int Fail(const QString& message)
+{
+    std::fprintf(stderr, "lumora-render: %s\n", qPrintable(message));
+    return kFailure;
+}
+
+QImage ReadPicture(const QString& path, const char* role)
+{
+    QImageReader reader(path);
+    QImage picture = reader.read();
+    if (picture.isNull())
+        throw LumoraError(QStringLiteral("cannot read the %1 picture '%2': %3")
+                              .arg(QString::fromLatin1(role), path, reader.errorString())
+                              .toStdString());
+    return picture;
+}
+
+void CheckRenderSize(int width, int height)
+{
+    if (width < kMinRenderPixels || width > kMaxRenderPixels || height < kMinRenderPixels ||
+        height > kMaxRenderPixels)
+        throw LumoraError(QStringLiteral("the depth picture is %1 x %2 pixels; render sizes run "
+                                         "from %3 to %4 pixels")
+                              .arg(width)
+                              .arg(height)
+                              .arg(kMinRenderPixels)
+                              .arg(kMaxRenderPixels)
+                              .toStdString());
+}
+
+int Run(const cli::RenderRequest& request)
+{
+    RenderOptions options = request.Options;
+    RandomGenerator random;
+    random.Randomize();
+
+    std::unique_ptr<TPixelEngine256> depth;
+    QImage tilePicture;
+    if (request.Example) {
+        depth = cli::DrawExampleDepthMap(cli::kExampleWidth, cli::kExampleHeight);
+    } else {
+        const QImage depthPicture = ReadPicture(request.DepthPath, "depth");
+        CheckRenderSize(depthPicture.width(), depthPicture.height());
+        tilePicture = ReadPicture(request.TilePath, "tile");
+        depth = cli::DepthMapFromPicture(depthPicture);
+    }
+    options.RenderOptions_RenderWidth = depth->Width();
+    options.RenderOptions_RenderHeight = depth->Height();
+    options.RenderOptions_Tile_Width =
+        request.TileWidth.value_or(ComputeTileWidth(options.RenderOptions_RenderDPI,
+                                                    options.RenderOptions_Settings_AugeScreen,
+                                                    options.RenderOptions_Settings_max3dtiefe));
+    if (options.RenderOptions_Tile_Width < 1)
+        throw LumoraError("the viewing geometry gives a tile width below 1 pixel");
+
+    const int tw = options.RenderOptions_Tile_Width;
+    const int h = options.RenderOptions_RenderHeight;
+    const std::unique_ptr<TPixelEngine> tile =
+        request.Example ? cli::MakeRandomDotTile(tw, h, random)
+                        : cli::TileBitmapFromPicture(tilePicture, tw, h);
+
+    const std::unique_ptr<TPixelEngine> stereogram = RenderStereogramRows(options, *depth, *tile);
+    if (!stereogram->ToQImage().save(request.OutputPath))
+        throw LumoraError(
+            QStringLiteral("cannot write '%1'").arg(request.OutputPath).toStdString());
+    std::printf("%s\n", qPrintable(request.OutputPath));
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // The renderer never needs a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QStringList arguments = QGuiApplication::arguments();
+    arguments.removeFirst();
+    try {
+        const cli::RenderRequest request = cli::ParseRenderArguments(arguments);
+        if (request.Help) {
+            std::printf("%s", qPrintable(cli::UsageText()));
+            return 0;
+        }
+        return Run(request);
+    } catch (const cli::UsageError& e) {
+        return Fail(QString::fromStdString(e.what()));
+    } catch (const LumoraError& e) {
+        return Fail(QString::fromStdString(e.what()));
+    } catch (const std::bad_alloc&) {
+        return Fail(QStringLiteral("not enough memory for this render"));
+    }
+}

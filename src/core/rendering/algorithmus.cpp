@@ -1,0 +1,243 @@
+#include "rendering/algorithmus.h"
+
+#include "common/lumora_error.h"
+#include "common/numeric.h"
+#include "rendering/lumo_pixelengine.h"
+#include "rendering/lumo_pixelengine256.h"
+
+#include <algorithm>
+
+namespace lumora {
+
+namespace {
+
+int StartColumn(int direction, int wos, int tos, int os, int customStart, int previous)
+{
+    switch (direction) {
+    case 1:
+        return 0;
+    case 2:
+        return (wos / 2) - (tos / 2);
+    case 3:
+        return wos - tos;
+    case 4:
+        return static_cast<int>(std::min<int64_t>(static_cast<int64_t>(customStart) * os, wos));
+    default:
+        return previous;
+    }
+}
+
+inline uint32_t ColourAt(const uint8_t* pixel)
+{
+    return static_cast<uint32_t>(pixel[2]) | (static_cast<uint32_t>(pixel[1]) << 8) |
+           (static_cast<uint32_t>(pixel[0]) << 16);
+}
+
+} // namespace
+
+int Algorithmus::LevelOfDepth(uint8_t d)
+{
+    return static_cast<int>(Round((kLevels - 1) * (d / 256.0)));
+}
+
+void Algorithmus::PrepareRender(const RenderOptions& options, const TPixelEngine& tileBitmap)
+{
+    w_ = options.RenderOptions_RenderWidth;
+    h_ = options.RenderOptions_RenderHeight;
+    os_ = OversamplingFactor(options.RenderOptions_Settings_quality);
+    const int dpi = options.RenderOptions_RenderDPI;
+    if (w_ < 1 || h_ < 1 || dpi < 1)
+        throw LumoraError("The render size and resolution must be at least 1.");
+    if (static_cast<int64_t>(w_) * os_ > kMaxPositions)
+        throw LumoraError("The render width is too large for the chosen quality.");
+    wos_ = w_ * os_;
+    d_ = Round(dpi * options.RenderOptions_Settings_AugeScreen);
+    e_ = Round(dpi * 2.5);
+    eos_ = e_ * os_;
+    far_ = Round(dpi * options.RenderOptions_Settings_max3dtiefe);
+    near_ = Round(options.RenderOptions_Settings_min3dtiefe) * dpi;
+    tos_ = tileBitmap.Width() * os_;
+    tileH_ = tileBitmap.Height();
+    if (tos_ <= 0 || tileH_ <= 0)
+        throw LumoraError("The tile map is empty: add a tile before rendering.");
+    // A start outside the row (a tile wider than the render, or a custom
+    // start beyond the width) is brought into 0 .. Wos.
+    start_ = std::clamp(StartColumn(options.RenderOptions_Settings_renderdirection, wos_, tos_, os_,
+                                    options.RenderOptions_Settings_customrenderdirection, start_),
+                        0, wos_);
+    phase_ = tos_ - (start_ % tos_);
+    vshift_ = dpi / 16;
+
+    tileColumnOffset_.resize(static_cast<size_t>(tos_));
+    for (int c = 0; c < tos_; ++c)
+        tileColumnOffset_[static_cast<size_t>(c)] = (c / os_) * 3;
+
+    const auto needed = static_cast<size_t>(wos_) + 2;
+    if (linkLeft_.size() < needed) {
+        linkLeft_.resize(needed);
+        linkRight_.resize(needed);
+        rowColours_.resize(needed);
+    }
+}
+
+void Algorithmus::BuildSeparationTable()
+{
+    for (int a = 0; a < kLevels; ++a) {
+        const int64_t span = (far_ - near_) * a;
+        const int64_t dist = Trunc(far_ - static_cast<double>(span) / kLevels);
+        const int64_t denominator = dist + d_;
+        separation_[static_cast<size_t>(a)] =
+            denominator == 0 ? 0
+                             : static_cast<int32_t>(
+                                   Round(static_cast<double>(eos_ * dist) / denominator));
+    }
+    for (int d = 0; d < kLevels; ++d)
+        separationOfDepth_[static_cast<size_t>(d)] =
+            separation_[static_cast<size_t>(LevelOfDepth(static_cast<uint8_t>(d)))];
+}
+
+void Algorithmus::RenderRow(int r, const TPixelEngine256& depthMap, const TPixelEngine& tileBitmap,
+                            TPixelEngine& output)
+{
+    if (r < 0 || r >= h_ || depthMap.Width() < w_ || depthMap.Height() <= r ||
+        output.Width() < w_ || output.Height() <= r || tileBitmap.Width() * os_ != tos_ ||
+        tileBitmap.Height() != tileH_)
+        throw LumoraError("The render buffers do not match the render options.");
+    LinkRow(depthMap.Row(r));
+    ColourRightward(tileBitmap, r);
+    ColourLeftward(tileBitmap, r);
+    AverageDown(rowColours_.data(), os_, w_, output.Row(r));
+}
+
+void Algorithmus::LinkRow(const uint8_t* depthRow)
+{
+    int32_t* const linkLeft = linkLeft_.data();
+    int32_t* const linkRight = linkRight_.data();
+    for (int x = 0; x < wos_; ++x) {
+        linkLeft[x] = x;
+        linkRight[x] = x;
+    }
+    int x = 0;
+    for (int p = 0; p < w_; ++p) {
+        const int32_t s = separationOfDepth_[depthRow[p]];
+        const int32_t halfS = s / 2;
+        for (int j = 0; j < os_; ++j, ++x) {
+            const int32_t left = x - halfS;
+            const int32_t right = left + s;
+            if (left < 0 || right >= wos_)
+                continue;
+            bool visible = true;
+            const int32_t partnerOfRight = linkLeft[right];
+            if (partnerOfRight != right) {
+                if (partnerOfRight < left) {
+                    // The old link spans farther: the nearer point hides it.
+                    linkRight[partnerOfRight] = partnerOfRight;
+                    linkLeft[right] = right;
+                } else {
+                    visible = false;
+                }
+            }
+            const int32_t partnerOfLeft = linkRight[left];
+            if (partnerOfLeft != left) {
+                if (partnerOfLeft > right) {
+                    linkLeft[partnerOfLeft] = partnerOfLeft;
+                    linkRight[left] = left;
+                } else {
+                    visible = false;
+                }
+            }
+            if (visible) {
+                linkLeft[right] = left;
+                linkRight[left] = right;
+            }
+        }
+    }
+}
+
+const uint8_t* Algorithmus::TileRowFor(const TPixelEngine& tile, int r, int k) const
+{
+    const int64_t row = (static_cast<int64_t>(r) + static_cast<int64_t>(k) * vshift_) % tileH_;
+    return tile.Row(static_cast<int>(row));
+}
+
+void Algorithmus::ColourRightward(const TPixelEngine& tile, int r)
+{
+    const int32_t* const linkLeft = linkLeft_.data();
+    uint32_t* const colours = rowColours_.data();
+    const int32_t* const columnOffset = tileColumnOffset_.data();
+    int last = -10;
+    int column = 0; // (x - start) mod Tos, the tile column before division by os
+    int k = 0;      // (x - start) div Tos
+    const uint8_t* tileRow = TileRowFor(tile, r, k);
+    for (int x = start_; x < wos_; ++x) {
+        const int32_t partner = linkLeft[x];
+        if (partner != x && partner >= start_) {
+            colours[x] = colours[partner];
+            last = x;
+        } else if (x - 1 == last) {
+            colours[x] = colours[x - 1];
+        } else {
+            colours[x] = ColourAt(tileRow + columnOffset[column]);
+        }
+        if (++column == tos_) {
+            column = 0;
+            tileRow = TileRowFor(tile, r, ++k);
+        }
+    }
+}
+
+void Algorithmus::ColourLeftward(const TPixelEngine& tile, int r)
+{
+    const int32_t* const linkRight = linkRight_.data();
+    uint32_t* const colours = rowColours_.data();
+    const int32_t* const columnOffset = tileColumnOffset_.data();
+    int last = -10;
+    // With distance d = start - x: the repetition is d div Tos + 1, and the
+    // tile column (x - start) mod Tos is Tos - (d mod Tos), or 0.
+    int q = 1 % tos_;
+    int k = 1 / tos_ + 1;
+    const uint8_t* tileRow = TileRowFor(tile, r, k);
+    for (int x = start_ - 1; x >= 0; --x) {
+        const int32_t partner = linkRight[x];
+        if (partner != x) {
+            colours[x] = colours[partner];
+            last = x;
+        } else if (x + 1 == last) {
+            colours[x] = colours[x + 1];
+        } else {
+            const int column = q == 0 ? 0 : tos_ - q;
+            colours[x] = ColourAt(tileRow + columnOffset[column]);
+        }
+        if (++q == tos_) {
+            q = 0;
+            tileRow = TileRowFor(tile, r, ++k);
+        }
+    }
+}
+
+void Algorithmus::AverageDown(const uint32_t* colours, int os, int w, uint8_t* outputRow)
+{
+    if (os == 1) {
+        for (int p = 0; p < w; ++p) {
+            const uint32_t c = colours[p];
+            outputRow[3 * p] = static_cast<uint8_t>(c >> 16);
+            outputRow[3 * p + 1] = static_cast<uint8_t>(c >> 8);
+            outputRow[3 * p + 2] = static_cast<uint8_t>(c);
+        }
+        return;
+    }
+    for (int p = 0; p < w; ++p) {
+        uint32_t red = 0, green = 0, blue = 0;
+        for (int j = 0; j < os; ++j) {
+            const uint32_t c = *colours++;
+            red += c & 0xFF;
+            green += (c >> 8) & 0xFF;
+            blue += c >> 16;
+        }
+        outputRow[3 * p] = static_cast<uint8_t>(blue / static_cast<uint32_t>(os));
+        outputRow[3 * p + 1] = static_cast<uint8_t>(green / static_cast<uint32_t>(os));
+        outputRow[3 * p + 2] = static_cast<uint8_t>(red / static_cast<uint32_t>(os));
+    }
+}
+
+} // namespace lumora
