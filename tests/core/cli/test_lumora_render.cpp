@@ -1,0 +1,166 @@
+#include "render_command_line.h"
+
+#include <QDir>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace lumora::cli {
+namespace {
+
+RenderRequest Parse(const QString& line)
+{
+    return ParseRenderArguments(line.split(' ', Qt::SkipEmptyParts));
+}
+
+TEST(RenderArguments, EveryRenderOption)
+{
+    const RenderRequest r = Parse("--depth d.png --tile t.png -o out.png --dpi 300 --eye-screen 12.5 "
+                                  "--max-depth 20 --min-depth 6 --tile-width 200 --quality 4 "
+                                  "--direction 4 --start 40 --cross-eye");
+    EXPECT_EQ(r.DepthPath, "d.png");
+    EXPECT_EQ(r.TilePath, "t.png");
+    EXPECT_EQ(r.OutputPath, "out.png");
+    EXPECT_EQ(r.Options.RenderOptions_RenderDPI, 300);
+    EXPECT_EQ(r.Options.RenderOptions_Settings_AugeScreen, 12.5);
+    EXPECT_EQ(r.Options.RenderOptions_Settings_max3dtiefe, 20);
+    EXPECT_EQ(r.Options.RenderOptions_Settings_min3dtiefe, 6);
+    EXPECT_EQ(r.TileWidth, 200);
+    EXPECT_EQ(r.Options.RenderOptions_Settings_quality, 4);
+    EXPECT_EQ(r.Options.RenderOptions_Settings_renderdirection, 4);
+    EXPECT_EQ(r.Options.RenderOptions_Settings_customrenderdirection, 40);
+    EXPECT_FALSE(r.Options.RenderOptions_Settings_Divergenz);
+}
+
+TEST(RenderArguments, ExampleKeepsTheDefaults)
+{
+    const RenderRequest r = Parse("--example -o x.png");
+    EXPECT_TRUE(r.Example);
+    EXPECT_FALSE(r.TileWidth.has_value());
+    EXPECT_EQ(r.Options, RenderOptions{});
+}
+
+TEST(RenderArguments, TheSeparatorQualityMeansDraft)
+{
+    EXPECT_EQ(Parse("--example -o x.png --quality 5").Options.RenderOptions_Settings_quality, 0);
+}
+
+TEST(RenderArguments, WrongArgumentsAreRefused)
+{
+    const char* wrong[] = {
+        "--example",                                  // no output
+        "--depth d.png -o x.png",                     // no tile
+        "--example --depth d.png -o x.png",           // both
+        "--example -o x.png --dpi 0",                 // below the range
+        "--example -o x.png --dpi 10001",             // above the range
+        "--example -o x.png --dpi 7.5",               // not whole
+        "--example -o x.png --eye-screen 0.5",        // below an inch
+        "--example -o x.png --max-depth nan",         // not a number
+        "--example -o x.png --quality 7",             // no such quality
+        "--example -o x.png --direction 5",           // no such direction
+        "--example -o x.png --start 10",              // start without custom direction
+        "--example -o x.png --tile-width 0",          // no tile
+        "--example -o x.png --frobnicate",            // unknown
+        "--example -o",                               // value missing
+    };
+    for (const char* line : wrong)
+        EXPECT_THROW(Parse(line), UsageError) << line;
+}
+
+class LumoraRenderProgram : public ::testing::Test
+{
+protected:
+    struct Result
+    {
+        int exitCode;
+        QString out;
+        QString err;
+    };
+
+    Result Run(const QStringList& arguments)
+    {
+        QProcess process;
+        process.start(QStringLiteral(LUMORA_BIN_DIR "/lumora-render"), arguments);
+        EXPECT_TRUE(process.waitForFinished(120000));
+        return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
+                QString::fromLocal8Bit(process.readAllStandardError())};
+    }
+    QString Path(const QString& name) const { return QDir(dir.path()).filePath(name); }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(LumoraRenderProgram, ExampleWritesThePictureAndPrintsItsPath)
+{
+    const QString out = Path("example.png");
+    const Result r = Run({"--example", "-o", out});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out.trimmed(), out);
+    const QImage picture(out);
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_EQ(picture.size(), QSize(600, 450));
+    // The hidden shapes change the row: it does not simply repeat every
+    // tile width the way a flat depth map would.
+    const QImage flat = picture.convertToFormat(QImage::Format_RGB888);
+    int differences = 0;
+    const int y = 120; // through the rectangles and the ellipse
+    for (int x = 0; x + 90 < 600; ++x)
+        differences += flat.pixel(x, y) != flat.pixel(x + 90, y);
+    EXPECT_GT(differences, 20);
+}
+
+TEST_F(LumoraRenderProgram, RendersADepthAndTilePicture)
+{
+    QImage depth(200, 120, QImage::Format_RGB888);
+    depth.fill(Qt::black);
+    for (int y = 30; y < 90; ++y)
+        for (int x = 60; x < 140; ++x)
+            depth.setPixel(x, y, qRgb(255, 255, 255));
+    QImage tile(30, 20, QImage::Format_RGB888);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 30; ++x)
+            tile.setPixel(x, y, qRgb((x * 37 + y * 11) % 256, (x * 5) % 256, (y * 53) % 256));
+    ASSERT_TRUE(depth.save(Path("depth.png")));
+    ASSERT_TRUE(tile.save(Path("tile.bmp")));
+    const Result r = Run({"--depth", Path("depth.png"), "--tile", Path("tile.bmp"), "-o",
+                          Path("out.png"), "--quality", "2", "--tile-width", "40"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QImage out(Path("out.png"));
+    ASSERT_EQ(out.size(), QSize(200, 120));
+    // Row 5 lies on the far plane: it repeats with the tile width of 40.
+    const QImage rgb = out.convertToFormat(QImage::Format_RGB888);
+    for (int x = 0; x + 40 < 200; ++x)
+        ASSERT_EQ(rgb.pixel(x, 5), rgb.pixel(x + 40, 5)) << x;
+}
+
+TEST_F(LumoraRenderProgram, FailuresPrintOneLineAndExitWithTwo)
+{
+    QImage huge(10001, 2, QImage::Format_RGB888);
+    huge.fill(Qt::black);
+    ASSERT_TRUE(huge.save(Path("huge.png")));
+    QImage tile(8, 8, QImage::Format_RGB888);
+    tile.fill(Qt::red);
+    ASSERT_TRUE(tile.save(Path("tile.png")));
+    QFile garbage(Path("garbage.png"));
+    ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
+    garbage.write("this is not a picture");
+    garbage.close();
+
+    const QStringList cases[] = {
+        {"--example", "-o", Path("a.png"), "--quality", "9"},
+        {"--depth", Path("missing.png"), "--tile", Path("tile.png"), "-o", Path("b.png")},
+        {"--depth", Path("garbage.png"), "--tile", Path("tile.png"), "-o", Path("c.png")},
+        {"--depth", Path("huge.png"), "--tile", Path("tile.png"), "-o", Path("d.png")},
+        {"--example", "-o", Path("no/such/folder/e.png")},
+    };
+    for (const QStringList& arguments : cases) {
+        const Result r = Run(arguments);
+        EXPECT_EQ(r.exitCode, 2) << arguments.join(' ').toStdString();
+        EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
+        EXPECT_TRUE(r.err.startsWith("lumora-render: ")) << r.err.toStdString();
+    }
+}
+
+} // namespace
+} // namespace lumora::cli
