@@ -20,6 +20,14 @@ namespace {
 
 constexpr int kFailure = 2;
 
+// Qt's own diagnostics (plug-in, font and codec chatter) would bury the one
+// line a failure prints; only fatal messages get through.
+void QuietMessageHandler(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtFatalMsg)
+        std::fprintf(stderr, "lumora-render: %s\n", qPrintable(message));
+}
+
 int Fail(const QString& message)
 {
     std::fprintf(stderr, "lumora-render: %s\n", qPrintable(message));
@@ -96,6 +104,7 @@ int main(int argc, char** argv)
     // The renderer never needs a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(QuietMessageHandler);
     QGuiApplication app(argc, argv);
     QStringList arguments = QGuiApplication::arguments();
     arguments.removeFirst();
