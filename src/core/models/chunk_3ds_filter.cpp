@@ -1,0 +1,295 @@
+#include "models/chunk_3ds_filter.h"
+
+#include "common/lumora_error.h"
+
+#include <cstring>
+
+namespace lumora {
+
+namespace {
+
+enum ChunkId : uint16_t
+{
+    kMain = 0x4D4D,
+    kMaterialLibrary = 0x3DAA,
+    kProject = 0xC23D,
+    kEditor = 0x3D3D,
+    kNamedObject = 0x4000,
+    kTriangleMesh = 0x4100,
+    kPointArray = 0x4110,
+    kFaceArray = 0x4120,
+    kMaterialGroup = 0x4130,
+    kSmoothGroup = 0x4150,
+    kMeshMatrix = 0x4160,
+    kKeyframer = 0xB000,
+    kObjectNode = 0xB002,
+    kNodeHeader = 0xB010,
+    kPivot = 0xB013,
+    kPositionTrack = 0xB020,
+    kRotationTrack = 0xB021,
+    kScaleTrack = 0xB022,
+    kNodeId = 0xB030,
+};
+
+constexpr size_t kHeaderSize = 6;
+constexpr size_t kMaxName = 64; // the chunk reader's name buffers
+constexpr uint32_t kMaxKeys = 1u << 20;
+
+[[noreturn]] void Damaged(const char* what)
+{
+    throw LumoraError(std::string("The 3D Studio file is damaged: ") + what);
+}
+
+uint16_t Word(const uint8_t* p)
+{
+    return uint16_t(p[0] | (p[1] << 8));
+}
+uint32_t Dword(const uint8_t* p)
+{
+    return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24);
+}
+
+struct Span
+{
+    const uint8_t* data = nullptr;
+    size_t size = 0;
+};
+
+struct Chunk
+{
+    uint16_t id = 0;
+    Span body; // the data after the six header bytes
+};
+
+// The chunks directly inside a span, each checked to lie within it.
+std::vector<Chunk> ChunksIn(Span s)
+{
+    std::vector<Chunk> chunks;
+    size_t pos = 0;
+    while (pos + kHeaderSize <= s.size) {
+        const uint16_t id = Word(s.data + pos);
+        const uint32_t length = Dword(s.data + pos + 2);
+        if (length < kHeaderSize || length > s.size - pos)
+            Damaged("a chunk reaches beyond its enclosing chunk");
+        chunks.push_back({id, {s.data + pos + kHeaderSize, length - kHeaderSize}});
+        pos += length;
+    }
+    return chunks;
+}
+
+// Length of a zero-terminated name at the start of a span, terminator
+// included.
+size_t NameLength(Span s)
+{
+    const size_t limit = std::min(s.size, kMaxName);
+    const void* end = std::memchr(s.data, 0, limit);
+    if (!end)
+        Damaged("a name is not terminated");
+    return static_cast<size_t>(static_cast<const uint8_t*>(end) - s.data) + 1;
+}
+
+Span Rest(Span s, size_t offset)
+{
+    return {s.data + offset, s.size - offset};
+}
+
+class ChunkWriter
+{
+public:
+    size_t Begin(uint16_t id)
+    {
+        const size_t start = out_.size();
+        Append16(id);
+        Append32(0);
+        return start;
+    }
+    void End(size_t start)
+    {
+        const uint32_t length = static_cast<uint32_t>(out_.size() - start);
+        for (int i = 0; i < 4; ++i)
+            out_[start + 2 + size_t(i)] = uint8_t(length >> (8 * i));
+    }
+    void Append(const uint8_t* p, size_t n) { out_.insert(out_.end(), p, p + n); }
+    void Append(Span s) { Append(s.data, s.size); }
+    void Append16(uint16_t v)
+    {
+        out_.push_back(uint8_t(v));
+        out_.push_back(uint8_t(v >> 8));
+    }
+    void Append32(uint32_t v)
+    {
+        for (int i = 0; i < 4; ++i)
+            out_.push_back(uint8_t(v >> (8 * i)));
+    }
+    void Leaf(uint16_t id, Span body)
+    {
+        const size_t start = Begin(id);
+        Append(body);
+        End(start);
+    }
+    std::vector<uint8_t> Take() { return std::move(out_); }
+
+private:
+    std::vector<uint8_t> out_;
+};
+
+void CopyFaceArray(const Chunk& c, ChunkWriter& w)
+{
+    if (c.body.size < 2)
+        Damaged("a face list is truncated");
+    const uint16_t faces = Word(c.body.data);
+    const size_t faceBytes = 2 + size_t(faces) * 8;
+    if (faceBytes > c.body.size)
+        Damaged("a face list is truncated");
+    const size_t start = w.Begin(kFaceArray);
+    w.Append(c.body.data, faceBytes);
+    for (const Chunk& sub : ChunksIn(Rest(c.body, faceBytes))) {
+        if (sub.id == kSmoothGroup) {
+            if (sub.body.size < size_t(faces) * 4)
+                Damaged("a smoothing list is truncated");
+            w.Leaf(kSmoothGroup, {sub.body.data, size_t(faces) * 4});
+        } else if (sub.id == kMaterialGroup) {
+            const size_t name = NameLength(sub.body);
+            if (sub.body.size < name + 2)
+                Damaged("a material group is truncated");
+            const uint16_t count = Word(sub.body.data + name);
+            const size_t bytes = name + 2 + size_t(count) * 2;
+            if (bytes > sub.body.size)
+                Damaged("a material group is truncated");
+            for (size_t i = 0; i < count; ++i)
+                if (Word(sub.body.data + name + 2 + 2 * i) >= faces)
+                    Damaged("a material group names a face that does not exist");
+            w.Leaf(kMaterialGroup, {sub.body.data, bytes});
+        }
+    }
+    w.End(start);
+}
+
+void CopyTriangleMesh(const Chunk& c, ChunkWriter& w)
+{
+    const size_t start = w.Begin(kTriangleMesh);
+    for (const Chunk& sub : ChunksIn(c.body)) {
+        if (sub.id == kPointArray) {
+            if (sub.body.size < 2 || 2 + size_t(Word(sub.body.data)) * 12 > sub.body.size)
+                Damaged("a vertex list is truncated");
+            w.Leaf(kPointArray, {sub.body.data, 2 + size_t(Word(sub.body.data)) * 12});
+        } else if (sub.id == kFaceArray) {
+            CopyFaceArray(sub, w);
+        } else if (sub.id == kMeshMatrix) {
+            if (sub.body.size < 48)
+                Damaged("a mesh matrix is truncated");
+            w.Leaf(kMeshMatrix, {sub.body.data, 48});
+        }
+    }
+    w.End(start);
+}
+
+void CopyNamedObject(const Chunk& c, ChunkWriter& w)
+{
+    const size_t name = NameLength(c.body);
+    const size_t start = w.Begin(kNamedObject);
+    w.Append(c.body.data, name);
+    for (const Chunk& sub : ChunksIn(Rest(c.body, name)))
+        if (sub.id == kTriangleMesh)
+            CopyTriangleMesh(sub, w);
+    w.End(start);
+}
+
+// A track: flags word, 8 unused bytes, key count; each key has its frame,
+// a flags word announcing up to five spline floats, then its value.
+void CopyTrack(const Chunk& c, size_t valueSize, ChunkWriter& w)
+{
+    constexpr size_t kTrackHeader = 14;
+    if (c.body.size < kTrackHeader)
+        Damaged("a keyframe track is truncated");
+    const uint32_t keys = Dword(c.body.data + 10);
+    if (keys > kMaxKeys)
+        Damaged("a keyframe track has too many keys");
+    size_t pos = kTrackHeader;
+    for (uint32_t k = 0; k < keys; ++k) {
+        if (pos + 6 > c.body.size)
+            Damaged("a keyframe track is truncated");
+        const uint16_t flags = Word(c.body.data + pos + 4);
+        size_t keySize = 6 + valueSize;
+        for (int bit = 0; bit < 5; ++bit)
+            if (flags & (1u << bit))
+                keySize += 4;
+        if (keySize > c.body.size - pos)
+            Damaged("a keyframe track is truncated");
+        pos += keySize;
+    }
+    w.Leaf(c.id, {c.body.data, pos});
+}
+
+void CopyObjectNode(const Chunk& c, ChunkWriter& w)
+{
+    const size_t start = w.Begin(kObjectNode);
+    for (const Chunk& sub : ChunksIn(c.body)) {
+        switch (sub.id) {
+        case kNodeId:
+            if (sub.body.size < 2)
+                Damaged("a node id is truncated");
+            w.Leaf(kNodeId, {sub.body.data, 2});
+            break;
+        case kNodeHeader: {
+            const size_t name = NameLength(sub.body);
+            if (sub.body.size < name + 6)
+                Damaged("a node header is truncated");
+            w.Leaf(kNodeHeader, {sub.body.data, name + 6});
+            break;
+        }
+        case kPivot:
+            if (sub.body.size < 12)
+                Damaged("a pivot is truncated");
+            w.Leaf(kPivot, {sub.body.data, 12});
+            break;
+        case kPositionTrack:
+        case kScaleTrack:
+            CopyTrack(sub, 12, w);
+            break;
+        case kRotationTrack:
+            CopyTrack(sub, 16, w);
+            break;
+        default:
+            break;
+        }
+    }
+    w.End(start);
+}
+
+} // namespace
+
+std::vector<uint8_t> FilterChunks3DS(std::string_view bytes)
+{
+    const Span file{reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()};
+    if (file.size < kHeaderSize)
+        Damaged("the file is too short");
+    const uint16_t mainId = Word(file.data);
+    if (mainId != kMain && mainId != kMaterialLibrary && mainId != kProject)
+        throw LumoraError("The file is not a 3D Studio file");
+    const uint32_t length = Dword(file.data + 2);
+    if (length < kHeaderSize || length > file.size)
+        Damaged("the file is truncated");
+
+    ChunkWriter w;
+    const size_t main = w.Begin(kMain);
+    for (const Chunk& top : ChunksIn({file.data + kHeaderSize, length - kHeaderSize})) {
+        if (top.id == kEditor) {
+            const size_t editor = w.Begin(kEditor);
+            for (const Chunk& sub : ChunksIn(top.body))
+                if (sub.id == kNamedObject)
+                    CopyNamedObject(sub, w);
+            w.End(editor);
+        } else if (top.id == kKeyframer) {
+            const size_t keyframer = w.Begin(kKeyframer);
+            for (const Chunk& sub : ChunksIn(top.body))
+                if (sub.id == kObjectNode)
+                    CopyObjectNode(sub, w);
+            w.End(keyframer);
+        }
+    }
+    w.End(main);
+    return w.Take();
+}
+
+} // namespace lumora
