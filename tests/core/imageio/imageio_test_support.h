@@ -55,8 +55,8 @@ inline ReferencePicture ReadReferencePpm(const char* name)
 }
 
 // How a reader's pixels relate to the reference: the same bytes, palette
-// components kept with 6 bits, or 5-bit components (reference maxval 31)
-// multiplied by 8.
+// components kept with 6 bits, or 5-bit components multiplied by 8 (the
+// reference widened them to the full range, v * 255 / 31 rounded).
 enum class Expect
 {
     Exact,
@@ -72,7 +72,7 @@ inline uint8_t Expected(uint8_t reference, Expect rule)
     case Expect::SixBitPalette:
         return KeepSixBits(reference);
     case Expect::FiveBitTimesEight:
-        return static_cast<uint8_t>(reference * 8);
+        return static_cast<uint8_t>((reference * 31 + 127) / 255 * 8);
     }
     return reference;
 }
