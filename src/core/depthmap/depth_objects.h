@@ -1,0 +1,141 @@
+#pragma once
+// DepthObjects: the one ordered list of every depth object of a project
+// (group members and groups included; index 0 is the bottom, drawn first),
+// the model state kept beside it, and the model operations of the editor:
+// creating from a drag, editing, scaling, the canonical order of the
+// group hierarchy, renumbering, the object tree, and plain selection.
+//
+// The list owns its objects. The editor (DepthEditorUi) and the undo
+// history (DepthHistoryRecorder) are told about changes when they are set;
+// neither is owned.
+
+#include "depthmap/box.h"
+#include "depthmap/depth_kind_registry.h"
+#include "depthmap/object_tree.h"
+#include "depthmap/tool_dm.h"
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace lumora {
+
+class DepthEditorUi;
+class DepthHistoryRecorder;
+
+class DepthObjects
+{
+public:
+    // Groups nest at most this deep in a project that is read.
+    static constexpr int32_t MaxGroupNesting = 256;
+
+    DepthObjects();
+    DepthObjects(const DepthObjects&) = delete;
+    DepthObjects& operator=(const DepthObjects&) = delete;
+
+    void SetUi(DepthEditorUi* ui) { ui_ = ui; }
+    DepthEditorUi* Ui() const { return ui_; }
+    void SetHistory(DepthHistoryRecorder* history) { history_ = history; }
+    DepthHistoryRecorder* History() const { return history_; }
+
+    // Model state.
+    int32_t LastObjectId = 0;
+    int32_t SelectedCount = 0;
+    int32_t VorlageWidth = 600;
+    int32_t VorlageHeight = 450;
+    uint8_t BackgroundDepth = 0;
+    Box SelectionBox;
+    Box PreviousSelectionBox;
+    bool SelectionMirroredH = false;
+    bool SelectionMirroredV = false;
+    ObjectTree Tree;
+    // Builds objects from kind codes: the depth-map library's kinds are
+    // registered; other libraries add theirs.
+    DepthKindRegistry Kinds;
+
+    // The list.
+    int32_t Count() const { return static_cast<int32_t>(items_.size()); }
+    bool IsEmpty() const { return items_.empty(); }
+    bool IsValidIndex(int32_t index) const { return index >= 0 && index < Count(); }
+    // nullptr for an index outside the list.
+    Tool_dm* At(int32_t index);
+    const Tool_dm* At(int32_t index) const;
+    Tool_dm* FindObject(int32_t id);
+    const Tool_dm* FindObject(int32_t id) const;
+    void Append(std::unique_ptr<Tool_dm> object);
+    // Index clamped into 0 .. Count().
+    void Insert(int32_t index, std::unique_ptr<Tool_dm> object);
+    // Removes the object at index from the list and hands it over; nullptr
+    // for an invalid index. Group memberships are left to the caller.
+    std::unique_ptr<Tool_dm> Take(int32_t index);
+    // Destroys every object, from the last index down.
+    void Clear();
+    const std::vector<std::unique_ptr<Tool_dm>>& Items() const { return items_; }
+
+    // The id for a new object: LastObjectId + 1, which becomes LastObjectId.
+    int32_t NewObjectId() { return ++LastObjectId; }
+    // The default name of a kind: the editor's language text, or the key.
+    QString DefaultName(int32_t kind) const;
+
+    // Creation by dragging a rectangle from (x1, y1) to (x2, y2) with the
+    // creation tool of the kind (Objekt_Add).
+    void AddObject(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t kind);
+    // Geometry and flags of one object, optionally through its parameter
+    // dialog (Objekt_Edit).
+    void EditObject(int32_t x, int32_t y, int32_t w, int32_t h, bool invert, bool mirrorH,
+                    bool mirrorV, bool visible, bool showDialog, int32_t index);
+    // Scales one object's rectangle from the old to the new editor size.
+    void ScaleObject(int32_t oldW, int32_t oldH, int32_t newW, int32_t newH, int32_t index);
+
+    // Restores the canonical order: the post-order walk of the hierarchy
+    // (each group directly after its members, in Members order).
+    void NormalizeOrder();
+    // Ids 1..n in list order, references and the history rewritten.
+    void RenumberObjects();
+    bool MoveObject(int32_t from, int32_t to);
+
+    int32_t FindObjectIndex(int32_t id) const;
+    int32_t MaxObjectId() const;
+    // The outermost group holding the object (or the object itself).
+    int32_t RootAncestor(int32_t index) const;
+
+    // The object tree: a background node last, the top-most object first,
+    // group members as children of their group.
+    void RebuildTree();
+    void StoreGroupExpansion();
+    // The tree's selection made to match the objects' Selected flags.
+    void SyncTreeSelection();
+    // The list index of the object a node shows; -1 for the background.
+    int32_t ObjectIndexOfNode(int32_t nodeIndex) const;
+    int32_t NodeIndexOfObject(int32_t index) const;
+
+    // Selection: Select / Deselect threaded through SelectedCount.
+    void SelectAll();
+    void DeselectAll();
+    void SelectObject(int32_t index, bool withGroup);
+    // The lowest index with Selected set; -1 if none.
+    int32_t FirstSelected() const;
+    // Computes the selection box (over selected objects of non-negative
+    // extent, so never groups), sets PreviousSelectionBox to it and tells
+    // the editor.
+    void ShowSelection();
+
+    // A new project: every object destroyed, the counters and boxes reset.
+    void Reset();
+
+    // Throws LumoraError when the group hierarchy read from a file loops
+    // (through ParentId or Members) or nests deeper than MaxGroupNesting.
+    void CheckHierarchy() const;
+    // After a project's objects were appended: checks the hierarchy, sets
+    // LastObjectId to MaxObjectId and rebuilds the tree.
+    void FinishLoading();
+
+private:
+    void NotifyModified();
+
+    std::vector<std::unique_ptr<Tool_dm>> items_;
+    DepthEditorUi* ui_ = nullptr;
+    DepthHistoryRecorder* history_ = nullptr;
+};
+
+} // namespace lumora
