@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 
 namespace lumora {
 namespace {
@@ -432,7 +433,7 @@ TEST_F(Load3DSTest, KeyframeNodesChooseAndPlaceTheParts)
     arm.scale = {2, 2, 2};
     arm.hasRotation = true;
     arm.axis = {0, 0, 1};
-    arm.angle = float(M_PI / 2);
+    arm.angle = float(std::numbers::pi / 2);
     arm.hasPosition = true;
     arm.position = {0, 0, 3};
     ASSERT_TRUE(test::Write3DS(Path("k.3ds"), {parent, child, unused}, {body, arm}));
@@ -448,7 +449,7 @@ TEST_F(Load3DSTest, KeyframeNodesChooseAndPlaceTheParts)
     EXPECT_NEAR(p.z, 3.0, 1e-5);
     const Vec3 q = model.Parts[1].Placement.Transform({7, 0, 0});
     // (7-5-1) * 2 = 2 along x, turned 90 degrees about z in the row convention.
-    const Vec3 expected = Matrix4::Rotation({0, 0, 1}, M_PI / 2).Transform({2, 0, 0});
+    const Vec3 expected = Matrix4::Rotation({0, 0, 1}, std::numbers::pi / 2).Transform({2, 0, 0});
     EXPECT_NEAR(q.x, expected.x, 1e-5);
     EXPECT_NEAR(q.y, expected.y, 1e-5);
     EXPECT_NEAR(q.z, 3.0, 1e-5);
