@@ -149,11 +149,12 @@ TEST(Algorithmus, FlatDepthRepeatsTheTileFromTheStartColumn)
         for (int x = 0; x < 600; ++x) {
             const int column = ((x - start) % 90 + 90) % 90;
             ASSERT_EQ(run.TileColumnAt(x, r), column) << "row " << r << " column " << x;
-            if (x + 90 < 600)
+            if (x + 90 < 600) {
                 ASSERT_EQ(run.TileColumnAt(x + 90, r), run.TileColumnAt(x, r));
+            }
         }
         // The strip at the start column is unshifted.
-        EXPECT_EQ(run.TileRowAt(start, r), r);
+        EXPECT_EQ(run.TileRowAt(start, r), r % 256); // the green byte holds the row
     }
 }
 
@@ -202,8 +203,9 @@ TEST(Algorithmus, NearerLinksWinAndFartherNeverBreakThem)
     EXPECT_EQ(left[14], 7);
     EXPECT_NE(left[17], 7);
     for (int x = 0; x < 30; ++x) {
-        if (right[x] != x)
+        if (right[x] != x) {
             EXPECT_EQ(left[right[x]], x) << "links stay symmetric at " << x;
+        }
     }
 }
 
