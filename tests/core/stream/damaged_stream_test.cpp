@@ -7,6 +7,7 @@
 #include "stream/project_stream_reader.h"
 #include "stream/project_stream_writer.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <zlib.h>
 
@@ -168,6 +169,7 @@ struct DamagedCase
     std::string name;
     std::function<Bytes()> make;
     Read read;
+    const char* reason; // part of the message the user sees
 };
 
 class DamagedStream : public testing::TestWithParam<DamagedCase>
@@ -178,75 +180,92 @@ TEST_P(DamagedStream, FailsCleanlyAndKeepsThePosition)
 {
     const Bytes data = GetParam().make();
     ProjectStreamReader r(data);
-    EXPECT_THROW(Perform(r, GetParam().read), LumoraError);
+    try {
+        Perform(r, GetParam().read);
+        ADD_FAILURE() << "the damaged data was read";
+    } catch (const LumoraError& e) {
+        EXPECT_THAT(e.what(), testing::HasSubstr(GetParam().reason));
+    }
     EXPECT_EQ(r.Position(), 0u);
 }
 
 const DamagedCase kDamagedCases[] = {
-    {"EmptyByte", [] { return Bytes{}; }, Read::Byte},
+    {"EmptyByte", [] { return Bytes{}; }, Read::Byte, "ends inside a byte"},
     {"Int32ThreeBytes",
      [] {
          return Bytes{1, 2, 3};
      },
-     Read::Int32},
-    {"Float64SevenBytes", [] { return Bytes(7, 0); }, Read::Float64},
-    {"RawBlockSixtyThreeBytes", [] { return Bytes(63, 1); }, Read::Raw},
+     Read::Int32, "ends inside an integer"},
+    {"Float64SevenBytes", [] { return Bytes(7, 0); }, Read::Float64, "ends inside a number"},
+    {"RawBlockSixtyThreeBytes", [] { return Bytes(63, 1); }, Read::Raw, "ends inside a block"},
     {"MagicCutShort",
      [] {
          return Bytes{'L', 'M', 'A', 'R'};
      },
-     Read::Magic},
+     Read::Magic, "ends inside a block"},
     {"TextLengthCut",
      [] {
          return Bytes{5, 0};
      },
-     Read::Text},
+     Read::Text, "ends inside an integer"},
     {"TextLengthNegative",
      [] {
          return Concat(Int32Bytes(-1), Bytes{'a', 'b'});
      },
-     Read::Text},
-    {"TextLengthHuge", [] { return Concat(Int32Bytes(0x7FFFFFFF), Bytes{'a'}); }, Read::Text},
-    {"TextLongerThanData", [] { return Concat(Int32Bytes(10), Bytes(9, 'x')); }, Read::Text},
-    {"TextListCountNegative", [] { return Int32Bytes(-5); }, Read::TextList},
+     Read::Text, "claims -1 bytes"},
+    {"TextLengthHuge", [] { return Concat(Int32Bytes(0x7FFFFFFF), Bytes{'a'}); }, Read::Text,
+     "claims 2147483647 bytes"},
+    {"TextLongerThanData", [] { return Concat(Int32Bytes(10), Bytes(9, 'x')); }, Read::Text,
+     "claims 10 bytes"},
+    {"TextListCountNegative", [] { return Int32Bytes(-5); }, Read::TextList, "claims -5 entries"},
     {"TextListCountHuge", [] { return Concat(Int32Bytes(1000000000), Bytes(40, 0)); },
-     Read::TextList},
+     Read::TextList, "claims 1000000000 entries"},
     {"TextListEntryCut", [] { return Concat(Concat(Int32Bytes(2), Int32Bytes(0)), Int32Bytes(3)); },
-     Read::TextList},
-    {"JpegOffsetNegative", [] { return WithEndOffset(ValidJpegBlock(), -1); }, Read::Jpeg},
+     Read::TextList, "claims 3 bytes"},
+    {"JpegOffsetNegative", [] { return WithEndOffset(ValidJpegBlock(), -1); }, Read::Jpeg,
+     "ends at offset -1"},
     {"JpegOffsetBeyondData",
      [] {
          Bytes b = ValidJpegBlock();
          return WithEndOffset(b, static_cast<int32_t>(b.size() + 1));
      },
-     Read::Jpeg},
-    {"JpegOffsetInsideOwnOffset", [] { return WithEndOffset(ValidJpegBlock(), 2); }, Read::Jpeg},
-    {"JpegEmptyBody", [] { return Int32Bytes(4); }, Read::Jpeg},
-    {"JpegGarbageBody", [] { return Concat(Int32Bytes(36), Bytes(32, 0x42)); }, Read::Jpeg},
-    {"JpegStreamCut", [] { return Shortened(ValidJpegBlock(), 200); }, Read::Jpeg},
-    {"JpegHugeSize", [] { return JpegWithSize(65000, 65000); }, Read::Jpeg},
-    {"JpegZeroWidth", [] { return JpegWithSize(0, 16); }, Read::Jpeg},
-    {"PngOffsetNegative", [] { return WithEndOffset(ValidPngBlock(), -100); }, Read::Png},
+     Read::Jpeg, "outside the data"},
+    {"JpegOffsetInsideOwnOffset", [] { return WithEndOffset(ValidJpegBlock(), 2); }, Read::Jpeg,
+     "ends at offset 2"},
+    {"JpegEmptyBody", [] { return Int32Bytes(4); }, Read::Jpeg, "JPEG"},
+    {"JpegGarbageBody", [] { return Concat(Int32Bytes(36), Bytes(32, 0x42)); }, Read::Jpeg,
+     "Not a JPEG"},
+    {"JpegStreamCut", [] { return Shortened(ValidJpegBlock(), 200); }, Read::Jpeg, "Premature end"},
+    {"JpegHugeSize", [] { return JpegWithSize(65000, 65000); }, Read::Jpeg,
+     "implausible picture size"},
+    {"JpegLargerThanItsData", [] { return JpegWithSize(4000, 4000); }, Read::Jpeg,
+     "implausible picture size"},
+    {"JpegZeroWidth", [] { return JpegWithSize(0, 16); }, Read::Jpeg, "JPEG"},
+    {"PngOffsetNegative", [] { return WithEndOffset(ValidPngBlock(), -100); }, Read::Png,
+     "ends at offset -100"},
     {"PngOffsetBeyondData",
      [] {
          Bytes b = ValidPngBlock();
          return WithEndOffset(b, static_cast<int32_t>(b.size() + 100));
      },
-     Read::Png},
-    {"PngEmptyBody", [] { return Int32Bytes(4); }, Read::Png},
-    {"PngGarbageBody", [] { return Concat(Int32Bytes(24), Bytes(20, 0x89)); }, Read::Png},
-    {"PngSignatureOnly", [] { return Shortened(ValidPngBlock(), 12); }, Read::Png},
-    {"PngStreamCut", [] { return Shortened(ValidPngBlock(), 60); }, Read::Png},
-    {"PngHugeSize", [] { return PngWithSize(60000, 60000); }, Read::Png},
-    {"PngTallerThanItsData", [] { return PngWithSize(20, 100000); }, Read::Png},
-    {"PngColourPicture", [] { return PngWithColourType(2); }, Read::Png},
+     Read::Png, "outside the data"},
+    {"PngEmptyBody", [] { return Int32Bytes(4); }, Read::Png, "ends early"},
+    {"PngGarbageBody", [] { return Concat(Int32Bytes(24), Bytes(20, 0x89)); }, Read::Png,
+     "Not a PNG"},
+    {"PngSignatureOnly", [] { return Shortened(ValidPngBlock(), 12); }, Read::Png, "ends early"},
+    {"PngStreamCut", [] { return Shortened(ValidPngBlock(), 60); }, Read::Png, "ends early"},
+    {"PngHugeSize", [] { return PngWithSize(60000, 60000); }, Read::Png,
+     "implausible picture size"},
+    {"PngLargerThanItsData", [] { return PngWithSize(4000, 4000); }, Read::Png,
+     "implausible picture size"},
+    {"PngColourPicture", [] { return PngWithColourType(2); }, Read::Png, "colour picture"},
     {"PngBadChecksum",
      [] {
          Bytes b = ValidPngBlock();
          b[4 + 8 + 4 + 4] ^= 0x01; // a width byte changed, CRC left alone
          return b;
      },
-     Read::Png},
+     Read::Png, "CRC"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, DamagedStream, testing::ValuesIn(kDamagedCases),
