@@ -70,8 +70,9 @@ void BM_RenderRows(benchmark::State& state)
         benchmark::ClobberMemory();
     }
     const double positions = static_cast<double>(algorithm.PositionsPerRow()) * h;
-    state.counters["ns_per_position"] = benchmark::Counter(
-        positions * 1e-9, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    state.counters["ns_per_position"] =
+        benchmark::Counter(positions * 1e-9, benchmark::Counter::kIsIterationInvariantRate |
+                                                 benchmark::Counter::kInvert);
 }
 
 } // namespace

@@ -44,8 +44,8 @@ std::unique_ptr<TPixelEngine256> DrawExampleDepthMap(int width, int height)
     depth->SetBrushGrey(200);
     depth->Ellipse(sx(330), sy(40), sx(560), sy(220));
     depth->SetBrushGrey(120);
-    std::vector<QPoint> star = StarPoints(sx(160), sy(330), std::min(sx(90), sy(90)),
-                                          std::min(sx(36), sy(36)));
+    std::vector<QPoint> star =
+        StarPoints(sx(160), sy(330), std::min(sx(90), sy(90)), std::min(sx(36), sy(36)));
     for (QPoint& p : star)
         p = QPoint(std::clamp(p.x(), 0, width), std::clamp(p.y(), 0, height));
     depth->Polygon(star);
@@ -63,8 +63,8 @@ std::unique_ptr<TPixelEngine256> DrawExampleDepthMap(int width, int height)
 std::unique_ptr<TPixelEngine> MakeRandomDotTile(int tileWidth, int height, RandomGenerator& random)
 {
     static constexpr Colour kDots[] = {
-        MakeColour(230, 40, 40),  MakeColour(250, 200, 30), MakeColour(40, 170, 70),
-        MakeColour(30, 90, 220),  MakeColour(250, 250, 250), MakeColour(20, 20, 20),
+        MakeColour(230, 40, 40), MakeColour(250, 200, 30),  MakeColour(40, 170, 70),
+        MakeColour(30, 90, 220), MakeColour(250, 250, 250), MakeColour(20, 20, 20),
     };
     constexpr int kDotCount = static_cast<int>(sizeof kDots / sizeof kDots[0]);
     auto tile = std::make_unique<TPixelEngine>(tileWidth, height);
@@ -89,11 +89,11 @@ std::unique_ptr<TPixelEngine256> DepthMapFromPicture(const QImage& picture)
 }
 
 std::unique_ptr<TPixelEngine> TileBitmapFromPicture(const QImage& picture, int tileWidth,
-                                                     int height)
+                                                    int height)
 {
-    const int bandHeight = std::max<int>(
-        1, static_cast<int>(Round(tileWidth * (static_cast<double>(picture.height()) /
-                                              picture.width()))));
+    const int bandHeight =
+        std::max<int>(1, static_cast<int>(Round(tileWidth * (static_cast<double>(picture.height()) /
+                                                             picture.width()))));
     TPixelEngine band(tileWidth, bandHeight);
     band.LoadFromBitmap(picture);
     auto tile = std::make_unique<TPixelEngine>(tileWidth, height);

@@ -28,6 +28,6 @@ std::unique_ptr<TPixelEngine256> DepthMapFromPicture(const QImage& picture);
 // The tile picture scaled to the tile width with its proportions kept, and
 // repeated from the top down to the render height.
 std::unique_ptr<TPixelEngine> TileBitmapFromPicture(const QImage& picture, int tileWidth,
-                                                     int height);
+                                                    int height);
 
 } // namespace lumora::cli

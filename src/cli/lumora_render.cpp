@@ -76,18 +76,17 @@ int Run(const cli::RenderRequest& request)
     }
     options.RenderOptions_RenderWidth = depth->Width();
     options.RenderOptions_RenderHeight = depth->Height();
-    options.RenderOptions_Tile_Width =
-        request.TileWidth.value_or(ComputeTileWidth(options.RenderOptions_RenderDPI,
-                                                    options.RenderOptions_Settings_AugeScreen,
-                                                    options.RenderOptions_Settings_max3dtiefe));
+    options.RenderOptions_Tile_Width = request.TileWidth.value_or(
+        ComputeTileWidth(options.RenderOptions_RenderDPI, options.RenderOptions_Settings_AugeScreen,
+                         options.RenderOptions_Settings_max3dtiefe));
     if (options.RenderOptions_Tile_Width < 1)
         throw LumoraError("the viewing geometry gives a tile width below 1 pixel");
 
     const int tw = options.RenderOptions_Tile_Width;
     const int h = options.RenderOptions_RenderHeight;
-    const std::unique_ptr<TPixelEngine> tile =
-        request.Example ? cli::MakeRandomDotTile(tw, h, random)
-                        : cli::TileBitmapFromPicture(tilePicture, tw, h);
+    const std::unique_ptr<TPixelEngine> tile = request.Example
+                                                   ? cli::MakeRandomDotTile(tw, h, random)
+                                                   : cli::TileBitmapFromPicture(tilePicture, tw, h);
 
     const std::unique_ptr<TPixelEngine> stereogram = RenderStereogramRows(options, *depth, *tile);
     if (!stereogram->ToQImage().save(request.OutputPath))

@@ -113,9 +113,8 @@ RenderRequest ParseRenderArguments(const QStringList& arguments)
         } else if (flag == "--cross-eye")
             o.RenderOptions_Settings_Divergenz = false;
         else
-            throw UsageError(QStringLiteral("unknown argument '%1' (see --help)")
-                                 .arg(flag)
-                                 .toStdString());
+            throw UsageError(
+                QStringLiteral("unknown argument '%1' (see --help)").arg(flag).toStdString());
     }
     if (startGiven && o.RenderOptions_Settings_renderdirection != 4)
         throw UsageError("--start needs --direction 4");

@@ -13,9 +13,15 @@ namespace lumora {
 // Half-to-even under the default rounding mode (the mode is never changed
 // around calls of this function except inside a RoundingModeGuard scope,
 // where the active mode is the one the routine wants).
-inline int64_t Round(double v) { return static_cast<int64_t>(std::nearbyint(v)); }
+inline int64_t Round(double v)
+{
+    return static_cast<int64_t>(std::nearbyint(v));
+}
 
-inline int64_t Trunc(double v) { return static_cast<int64_t>(std::trunc(v)); }
+inline int64_t Trunc(double v)
+{
+    return static_cast<int64_t>(std::trunc(v));
+}
 
 // a * b / c rounded to nearest, halves away from zero; -1 when c is 0.
 int32_t MulDiv(int32_t a, int32_t b, int32_t c);

@@ -18,7 +18,8 @@ public:
         seed_ = seed_ * 134775813u + 1u;
         if (n <= 0)
             return 0;
-        return static_cast<int32_t>((static_cast<uint64_t>(seed_) * static_cast<uint32_t>(n)) >> 32);
+        return static_cast<int32_t>((static_cast<uint64_t>(seed_) * static_cast<uint32_t>(n)) >>
+                                    32);
     }
 
     // Seeds from the clock, as random tiles do before each generation.

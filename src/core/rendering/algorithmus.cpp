@@ -87,13 +87,15 @@ void Algorithmus::BuildSeparationTable()
         const int64_t dist = Trunc(far_ - static_cast<double>(span) / kLevels);
         const int64_t denominator = dist + d_;
         separation_[static_cast<size_t>(a)] =
-            denominator == 0 ? 0
-                             : static_cast<int32_t>(
-                                   Round(static_cast<double>(eos_ * dist) / denominator));
+            denominator == 0
+                ? 0
+                : static_cast<int32_t>(Round(static_cast<double>(eos_ * dist) / denominator));
     }
-    for (int d = 0; d < kLevels; ++d)
-        separationOfDepth_[static_cast<size_t>(d)] =
-            separation_[static_cast<size_t>(LevelOfDepth(static_cast<uint8_t>(d)))];
+    for (int d = 0; d < kLevels; ++d) {
+        const int32_t s = separation_[static_cast<size_t>(LevelOfDepth(static_cast<uint8_t>(d)))];
+        separationOfDepth_[static_cast<size_t>(d)] = s;
+        halfSeparationOfDepth_[static_cast<size_t>(d)] = s / 2;
+    }
 }
 
 void Algorithmus::RenderRow(int r, const TPixelEngine256& depthMap, const TPixelEngine& tileBitmap,
@@ -109,47 +111,59 @@ void Algorithmus::RenderRow(int r, const TPixelEngine256& depthMap, const TPixel
     AverageDown(rowColours_.data(), os_, w_, output.Row(r));
 }
 
+// The row loops copy the members they use into locals: the link and colour
+// arrays are int32 and uint32, which may alias the int members, and the
+// compiler would reload those after every store.
 void Algorithmus::LinkRow(const uint8_t* depthRow)
 {
     int32_t* const linkLeft = linkLeft_.data();
     int32_t* const linkRight = linkRight_.data();
-    for (int x = 0; x < wos_; ++x) {
+    const int wos = wos_;
+    const int os = os_;
+    const int32_t* const separationOfDepth = separationOfDepth_.data();
+    const int32_t* const halfSeparationOfDepth = halfSeparationOfDepth_.data();
+    for (int x = 0; x < wos; ++x) {
         linkLeft[x] = x;
         linkRight[x] = x;
     }
-    int x = 0;
-    for (int p = 0; p < w_; ++p) {
-        const int32_t s = separationOfDepth_[depthRow[p]];
-        const int32_t halfS = s / 2;
-        for (int j = 0; j < os_; ++j, ++x) {
-            const int32_t left = x - halfS;
-            const int32_t right = left + s;
-            if (left < 0 || right >= wos_)
-                continue;
-            bool visible = true;
-            const int32_t partnerOfRight = linkLeft[right];
-            if (partnerOfRight != right) {
-                if (partnerOfRight < left) {
-                    // The old link spans farther: the nearer point hides it.
-                    linkRight[partnerOfRight] = partnerOfRight;
-                    linkLeft[right] = right;
-                } else {
-                    visible = false;
-                }
+    int32_t s = 0;
+    int32_t halfS = 0;
+    int positionsLeftInPixel = 0;
+    for (int x = 0; x < wos; ++x) {
+        if (positionsLeftInPixel == 0) {
+            const uint8_t d = *depthRow++;
+            s = separationOfDepth[d];
+            halfS = halfSeparationOfDepth[d];
+            positionsLeftInPixel = os;
+        }
+        --positionsLeftInPixel;
+        const int32_t left = x - halfS;
+        const int32_t right = left + s;
+        if (left < 0 || right >= wos)
+            continue;
+        bool visible = true;
+        const int32_t partnerOfRight = linkLeft[right];
+        if (partnerOfRight != right) {
+            if (partnerOfRight < left) {
+                // The old link spans farther: the nearer point hides it.
+                linkRight[partnerOfRight] = partnerOfRight;
+                linkLeft[right] = right;
+            } else {
+                visible = false;
             }
-            const int32_t partnerOfLeft = linkRight[left];
-            if (partnerOfLeft != left) {
-                if (partnerOfLeft > right) {
-                    linkLeft[partnerOfLeft] = partnerOfLeft;
-                    linkRight[left] = left;
-                } else {
-                    visible = false;
-                }
+        }
+        const int32_t partnerOfLeft = linkRight[left];
+        if (partnerOfLeft != left) {
+            if (partnerOfLeft > right) {
+                linkLeft[partnerOfLeft] = partnerOfLeft;
+                linkRight[left] = left;
+            } else {
+                visible = false;
             }
-            if (visible) {
-                linkLeft[right] = left;
-                linkRight[left] = right;
-            }
+        }
+        if (visible) {
+            linkLeft[right] = left;
+            linkRight[left] = right;
         }
     }
 }
@@ -165,13 +179,16 @@ void Algorithmus::ColourRightward(const TPixelEngine& tile, int r)
     const int32_t* const linkLeft = linkLeft_.data();
     uint32_t* const colours = rowColours_.data();
     const int32_t* const columnOffset = tileColumnOffset_.data();
+    const int start = start_;
+    const int wos = wos_;
+    const int tos = tos_;
     int last = -10;
     int column = 0; // (x - start) mod Tos, the tile column before division by os
     int k = 0;      // (x - start) div Tos
     const uint8_t* tileRow = TileRowFor(tile, r, k);
-    for (int x = start_; x < wos_; ++x) {
+    for (int x = start; x < wos; ++x) {
         const int32_t partner = linkLeft[x];
-        if (partner != x && partner >= start_) {
+        if (partner != x && partner >= start) {
             colours[x] = colours[partner];
             last = x;
         } else if (x - 1 == last) {
@@ -179,7 +196,7 @@ void Algorithmus::ColourRightward(const TPixelEngine& tile, int r)
         } else {
             colours[x] = ColourAt(tileRow + columnOffset[column]);
         }
-        if (++column == tos_) {
+        if (++column == tos) {
             column = 0;
             tileRow = TileRowFor(tile, r, ++k);
         }
@@ -191,11 +208,12 @@ void Algorithmus::ColourLeftward(const TPixelEngine& tile, int r)
     const int32_t* const linkRight = linkRight_.data();
     uint32_t* const colours = rowColours_.data();
     const int32_t* const columnOffset = tileColumnOffset_.data();
+    const int tos = tos_;
     int last = -10;
     // With distance d = start - x: the repetition is d div Tos + 1, and the
     // tile column (x - start) mod Tos is Tos - (d mod Tos), or 0.
-    int q = 1 % tos_;
-    int k = 1 / tos_ + 1;
+    int q = 1 % tos;
+    int k = 1 / tos + 1;
     const uint8_t* tileRow = TileRowFor(tile, r, k);
     for (int x = start_ - 1; x >= 0; --x) {
         const int32_t partner = linkRight[x];
@@ -205,10 +223,10 @@ void Algorithmus::ColourLeftward(const TPixelEngine& tile, int r)
         } else if (x + 1 == last) {
             colours[x] = colours[x + 1];
         } else {
-            const int column = q == 0 ? 0 : tos_ - q;
+            const int column = q == 0 ? 0 : tos - q;
             colours[x] = ColourAt(tileRow + columnOffset[column]);
         }
-        if (++q == tos_) {
+        if (++q == tos) {
             q = 0;
             tileRow = TileRowFor(tile, r, ++k);
         }

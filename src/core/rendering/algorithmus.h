@@ -77,7 +77,8 @@ private:
     int vshift_ = 0;
     std::array<int32_t, kLevels> separation_{};
     std::array<int32_t, kLevels> separationOfDepth_{}; // by depth byte
-    std::vector<int32_t> tileColumnOffset_;            // byte offset of tile column, by x mod Tos
+    std::array<int32_t, kLevels> halfSeparationOfDepth_{};
+    std::vector<int32_t> tileColumnOffset_; // byte offset of tile column, by x mod Tos
     // Per-row storage, sized once for the largest row of the render.
     std::vector<int32_t> linkLeft_;
     std::vector<int32_t> linkRight_;

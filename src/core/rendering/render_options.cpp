@@ -162,9 +162,8 @@ RenderOptions ClampedToDialogRanges(const RenderOptions& in)
     o.RenderOptions_RenderHeight =
         ClampOr(o.RenderOptions_RenderHeight, kMinRenderPixels, kMaxRenderPixels, 450);
     o.RenderOptions_Tile_Width = ClampOr(o.RenderOptions_Tile_Width, 1, kMaxTileWidth, 90);
-    o.RenderOptions_Settings_quality =
-        ClampOr(o.RenderOptions_Settings_quality, 0,
-                static_cast<int32_t>(QualityItems().size()) - 1, 0);
+    o.RenderOptions_Settings_quality = ClampOr(o.RenderOptions_Settings_quality, 0,
+                                               static_cast<int32_t>(QualityItems().size()) - 1, 0);
     o.RenderOptions_Settings_renderdirection =
         ClampOr(o.RenderOptions_Settings_renderdirection, 1, 4, 2);
     o.RenderOptions_Settings_customrenderdirection =

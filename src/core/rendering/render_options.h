@@ -24,9 +24,9 @@ struct RenderOptions
     bool RenderOptions_Tile_smaller_stretch = false; // lower tile map: repeat (false) or stretch
     bool RenderOptions_Tile_bigger_stretch = false;  // higher tile map: cut (false) or stretch
     int32_t RenderOptions_Tile_Width = 90;
-    bool RenderOptions_Tile_ChangeWidth = false;     // the tile width drives the resolution
-    bool RenderOptions_Settings_Divergenz = true;    // false: cross-eye, depth map inverted
-    int32_t RenderOptions_Settings_quality = 0;      // index into QualityItems()
+    bool RenderOptions_Tile_ChangeWidth = false;        // the tile width drives the resolution
+    bool RenderOptions_Settings_Divergenz = true;       // false: cross-eye, depth map inverted
+    int32_t RenderOptions_Settings_quality = 0;         // index into QualityItems()
     int32_t RenderOptions_Settings_renderdirection = 2; // 1 left, 2 centre, 3 right, 4 custom
     int32_t RenderOptions_Settings_customrenderdirection = 300;
     int32_t RenderOptions_Settings_AugeScreen_Format = 0; // 0 Inch, 1 cm
@@ -87,7 +87,7 @@ int SelectQuality(int index);
 struct AspectRatioPreset
 {
     const char* Caption;
-    int Numerator;   // 0 for "None" and "Custom": the fields decide
+    int Numerator; // 0 for "None" and "Custom": the fields decide
     int Denominator;
 };
 const std::array<AspectRatioPreset, 18>& AspectRatioPresets();

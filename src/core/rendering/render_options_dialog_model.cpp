@@ -144,8 +144,8 @@ void RenderOptionsDialogModel::SetCustomStart(int position)
 
 void RenderOptionsDialogModel::SetEyeScreenValue(double value)
 {
-    eyeInches_ = std::clamp(DistanceToInches(value, eyeUnit_), kMinDistanceInches,
-                            kMaxDistanceInches);
+    eyeInches_ =
+        std::clamp(DistanceToInches(value, eyeUnit_), kMinDistanceInches, kMaxDistanceInches);
     if (linked_)
         maxInches_ = eyeInches_;
     RecomputeTileWidth();
@@ -153,8 +153,8 @@ void RenderOptionsDialogModel::SetEyeScreenValue(double value)
 
 void RenderOptionsDialogModel::SetMaxDepthValue(double value)
 {
-    maxInches_ = std::clamp(DistanceToInches(value, maxUnit_), kMinDistanceInches,
-                            kMaxDistanceInches);
+    maxInches_ =
+        std::clamp(DistanceToInches(value, maxUnit_), kMinDistanceInches, kMaxDistanceInches);
     if (linked_)
         eyeInches_ = maxInches_;
     RecomputeTileWidth();
@@ -162,8 +162,8 @@ void RenderOptionsDialogModel::SetMaxDepthValue(double value)
 
 void RenderOptionsDialogModel::SetMinDepthValue(double value)
 {
-    minInches_ = std::clamp(DistanceToInches(value, minUnit_), kMinDistanceInches,
-                            kMaxDistanceInches);
+    minInches_ =
+        std::clamp(DistanceToInches(value, minUnit_), kMinDistanceInches, kMaxDistanceInches);
 }
 
 void RenderOptionsDialogModel::PressLink()

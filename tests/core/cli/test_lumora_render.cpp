@@ -16,9 +16,10 @@ RenderRequest Parse(const QString& line)
 
 TEST(RenderArguments, EveryRenderOption)
 {
-    const RenderRequest r = Parse("--depth d.png --tile t.png -o out.png --dpi 300 --eye-screen 12.5 "
-                                  "--max-depth 20 --min-depth 6 --tile-width 200 --quality 4 "
-                                  "--direction 4 --start 40 --cross-eye");
+    const RenderRequest r =
+        Parse("--depth d.png --tile t.png -o out.png --dpi 300 --eye-screen 12.5 "
+              "--max-depth 20 --min-depth 6 --tile-width 200 --quality 4 "
+              "--direction 4 --start 40 --cross-eye");
     EXPECT_EQ(r.DepthPath, "d.png");
     EXPECT_EQ(r.TilePath, "t.png");
     EXPECT_EQ(r.OutputPath, "out.png");
@@ -49,20 +50,20 @@ TEST(RenderArguments, TheSeparatorQualityMeansDraft)
 TEST(RenderArguments, WrongArgumentsAreRefused)
 {
     const char* wrong[] = {
-        "--example",                                  // no output
-        "--depth d.png -o x.png",                     // no tile
-        "--example --depth d.png -o x.png",           // both
-        "--example -o x.png --dpi 0",                 // below the range
-        "--example -o x.png --dpi 10001",             // above the range
-        "--example -o x.png --dpi 7.5",               // not whole
-        "--example -o x.png --eye-screen 0.5",        // below an inch
-        "--example -o x.png --max-depth nan",         // not a number
-        "--example -o x.png --quality 7",             // no such quality
-        "--example -o x.png --direction 5",           // no such direction
-        "--example -o x.png --start 10",              // start without custom direction
-        "--example -o x.png --tile-width 0",          // no tile
-        "--example -o x.png --frobnicate",            // unknown
-        "--example -o",                               // value missing
+        "--example",                           // no output
+        "--depth d.png -o x.png",              // no tile
+        "--example --depth d.png -o x.png",    // both
+        "--example -o x.png --dpi 0",          // below the range
+        "--example -o x.png --dpi 10001",      // above the range
+        "--example -o x.png --dpi 7.5",        // not whole
+        "--example -o x.png --eye-screen 0.5", // below an inch
+        "--example -o x.png --max-depth nan",  // not a number
+        "--example -o x.png --quality 7",      // no such quality
+        "--example -o x.png --direction 5",    // no such direction
+        "--example -o x.png --start 10",       // start without custom direction
+        "--example -o x.png --tile-width 0",   // no tile
+        "--example -o x.png --frobnicate",     // unknown
+        "--example -o",                        // value missing
     };
     for (const char* line : wrong)
         EXPECT_THROW(Parse(line), UsageError) << line;
@@ -128,10 +129,17 @@ TEST_F(LumoraRenderProgram, RendersADepthAndTilePicture)
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     const QImage out(Path("out.png"));
     ASSERT_EQ(out.size(), QSize(200, 120));
-    // Row 5 lies on the far plane: it repeats with the tile width of 40.
+    // Row 5 lies on the far plane: it repeats with the far plane's
+    // separation, 90 pixels at 72 dpi, whatever the tile width; the tile's
+    // own period of 40 shows inside the first strip only.
     const QImage rgb = out.convertToFormat(QImage::Format_RGB888);
-    for (int x = 0; x + 40 < 200; ++x)
-        ASSERT_EQ(rgb.pixel(x, 5), rgb.pixel(x + 40, 5)) << x;
+    for (int x = 0; x + 90 < 200; ++x)
+        ASSERT_EQ(rgb.pixel(x, 5), rgb.pixel(x + 90, 5)) << x;
+    // Row 60 crosses the raised rectangle: the period breaks there.
+    int differences = 0;
+    for (int x = 0; x + 90 < 200; ++x)
+        differences += rgb.pixel(x, 60) != rgb.pixel(x + 90, 60);
+    EXPECT_GT(differences, 0);
 }
 
 TEST_F(LumoraRenderProgram, FailuresPrintOneLineAndExitWithTwo)

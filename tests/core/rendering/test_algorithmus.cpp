@@ -18,9 +18,9 @@ void FillCoordinateTile(TPixelEngine& tile)
     for (int m = 0; m < tile.Height(); ++m)
         for (int c = 0; c < tile.Width(); ++c) {
             uint8_t* p = tile.Row(m) + 3 * c;
-            p[0] = 7;                        // blue
-            p[1] = static_cast<uint8_t>(m);  // green
-            p[2] = static_cast<uint8_t>(c);  // red
+            p[0] = 7;                       // blue
+            p[1] = static_cast<uint8_t>(m); // green
+            p[2] = static_cast<uint8_t>(c); // red
         }
 }
 
