@@ -1,0 +1,77 @@
+#pragma once
+// Test doubles for the depth-map model: an editor that records what it is
+// told and answers its dialogs as the test says, and an undo history that
+// records its calls.
+#include "depthmap/depth_editor_ui.h"
+#include "depthmap/depth_history_recorder.h"
+#include "depthmap/depth_objects.h"
+#include "depthmap/tool_dm_text.h"
+
+#include <QStringList>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace lumora::testing_support {
+
+class FakeEditor : public DepthEditorUi
+{
+public:
+    bool dialogAnswer = true;
+    std::function<void(Tool_dm&)> dialogEdit; // what the parameter dialog changes
+    std::vector<std::string> calls;
+    std::vector<Box> repaintAreas;
+    std::vector<bool> repaintIncremental;
+
+    bool CreateViaForm(int32_t kind, const IntRect& rect, DepthObjects& objects) override
+    {
+        calls.push_back("create " + std::to_string(kind));
+        if (!dialogAnswer || kind != Tool_dm_Text::KindCode)
+            return false;
+        auto text = std::make_unique<Tool_dm_Text>(objects.NewObjectId(), rect.Left, rect.Top,
+                                                   rect.Width, rect.Height, QStringLiteral("Text"));
+        text->Name = objects.DefaultName(kind);
+        objects.Append(std::move(text));
+        return true;
+    }
+    bool EditViaForm(Tool_dm& object, DepthObjects&) override
+    {
+        calls.push_back("edit " + std::to_string(object.Kind));
+        if (dialogEdit)
+            dialogEdit(object);
+        return dialogAnswer;
+    }
+    QString DefaultObjectName(int32_t kind) const override
+    {
+        return QStringLiteral("Name%1").arg(kind);
+    }
+    void ProjectModified() override { calls.push_back("modified"); }
+    void RepaintVorlage(const Box& area, bool incremental) override
+    {
+        repaintAreas.push_back(area);
+        repaintIncremental.push_back(incremental);
+    }
+    void SelectionShown() override { calls.push_back("selection"); }
+    void TreeRebuilt() override { calls.push_back("tree"); }
+};
+
+class FakeHistory : public DepthHistoryRecorder
+{
+public:
+    std::vector<std::string> calls;
+    std::vector<int32_t> oldIds, newIds;
+    void BeginEditParams() override { calls.push_back("begin"); }
+    void EndEditParams(bool accepted) override
+    {
+        calls.push_back(accepted ? "end ok" : "end cancel");
+    }
+    void AddCreate() override { calls.push_back("create"); }
+    void RemapIds(const std::vector<int32_t>& o, const std::vector<int32_t>& n) override
+    {
+        calls.push_back("remap");
+        oldIds = o;
+        newIds = n;
+    }
+};
+
+} // namespace lumora::testing_support
