@@ -5,9 +5,12 @@
 // blits take picture coordinates (0, 0 at the top left).
 //
 // The pixels live in a QImage (Format_BGR888) that is never shared, so the
-// row pointers stay valid for the buffer's whole life.
+// row pointers stay valid for the buffer's whole life. Rows are 4-byte
+// aligned but the table is the only way to reach them: Row(i + 1) lies
+// Stride bytes *before* Row(i).
 
 #include "common/random_generator.h"
+#include "rendering/pixel_canvas.h"
 #include "rendering/pixel_font.h"
 
 #include <QImage>
@@ -24,7 +27,9 @@ class TPixelEngine256;
 class TPixelEngine
 {
 public:
-    // Pixels start undefined (as the design's Create); callers fill them.
+    // Pixels start black. A width or height below 1 gives an empty buffer
+    // (width and height 0, no rows) on which every operation does nothing;
+    // a picture too large for memory throws LumoraError.
     TPixelEngine(int width, int height);
     // The loading form: copies (scales, if sizes differ) a picture.
     TPixelEngine(int width, int height, const QImage& source);
@@ -43,14 +48,16 @@ public:
     uint8_t* const* Rows() { return rows_.data(); }
     const uint8_t* const* Rows() const { return rows_.data(); }
 
-    // Picture-coordinate pixel access, for tests and small loops.
+    // Picture-coordinate pixel access, for tests and small loops; outside
+    // the picture Pixel answers 0 and SetPixel does nothing.
     Colour Pixel(int x, int y) const;
     void SetPixel(int x, int y, Colour c);
     void FillColour(Colour c);
 
     // Drawing state.
     void SetBrushColor(Colour c);
-    Colour BrushColor() const { return brush_; }
+    Colour BrushColor() const { return canvas_.Brush(); }
+    // The pen takes the brush colour of this moment; set the brush first.
     void SetPen(int width, bool squareCaps);
     void SetClipRect(int left, int top, int right, int bottom);
     void ResetClip();
@@ -60,12 +67,13 @@ public:
     void Rectangle(int left, int top, int right, int bottom);
     void Ellipse(int left, int top, int right, int bottom);
     void Line(int x1, int y1, int x2, int y2);
+    // Text needs a QGuiApplication.
     void TextOut(int x, int y, const QString& text);
     int TextWidth(const QString& text) const;
     int TextHeight(const QString& text) const;
 
-    // Blits into another colour buffer, picture coordinates, clipped to
-    // the target.
+    // Blits into another colour buffer, picture coordinates, cut to the
+    // target and its clip rectangle.
     void DrawTo(TPixelEngine& target, int x, int y) const;
     void StretchDrawTo(TPixelEngine& target, int x, int y, int w, int h) const;
     void DrawPartTo(TPixelEngine& target, int x, int y, int w, int h, int sourceX,
@@ -81,8 +89,9 @@ public:
     // Whole-buffer operations.
     void Greyscale(bool invert);
     void GreyscaleMapped(const uint8_t table[256], bool invert);
-    void GreyscaleMappedInRect(const uint8_t table[256], int left, int top, int right,
-                               int bottom);
+    // Inside memory rows top..bottom and columns left..right (inclusive)
+    // as GreyscaleMapped; every other pixel is tinted.
+    void GreyscaleMappedInRect(const uint8_t table[256], int left, int top, int right, int bottom);
     void CopyExceptKey(const TPixelEngine& source, int keyRed, int keyGreen, int keyBlue,
                        int tolerance);
 
@@ -100,17 +109,14 @@ public:
 private:
     friend class TPixelEngine256;
     void BindRows();
+    bool SameSize(int width, int height) const { return width == width_ && height == height_; }
     QImage image_;
+    PixelCanvas canvas_{image_};
     std::vector<uint8_t*> rows_;
     int width_ = 0;
     int height_ = 0;
     int stride_ = 0;
     int padding_ = 0;
-    Colour brush_ = 0xFFFFFF;
-    int penWidth_ = 1;
-    bool penSquareCaps_ = false;
-    bool clipped_ = false;
-    int clipLeft_ = 0, clipTop_ = 0, clipRight_ = 0, clipBottom_ = 0;
 };
 
 } // namespace lumora

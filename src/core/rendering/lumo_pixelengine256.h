@@ -4,7 +4,9 @@
 // TPixelEngine. A drawing colour is a grey level and lands as that byte.
 //
 // The pixels live in a QImage (Format_Grayscale8) that is never shared.
+// As in TPixelEngine, Row(i + 1) lies Stride bytes before Row(i).
 
+#include "rendering/pixel_canvas.h"
 #include "rendering/pixel_font.h"
 
 #include <QImage>
@@ -22,7 +24,10 @@ class TPixelEngine;
 class TPixelEngine256
 {
 public:
-    TPixelEngine256(int width, int height); // pixels start undefined
+    // Pixels start at 0. A width or height below 1 gives an empty buffer
+    // (width and height 0, no rows); a picture too large for memory throws
+    // LumoraError.
+    TPixelEngine256(int width, int height);
     TPixelEngine256(const TPixelEngine256&) = delete;
     TPixelEngine256& operator=(const TPixelEngine256&) = delete;
 
@@ -37,12 +42,13 @@ public:
     uint8_t* const* Rows() { return rows_.data(); }
     const uint8_t* const* Rows() const { return rows_.data(); }
 
-    uint8_t Pixel(int x, int y) const; // picture coordinates
+    uint8_t Pixel(int x, int y) const; // picture coordinates; 0 outside
     void SetPixel(int x, int y, uint8_t v);
 
     // Drawing state.
-    void SetBrushGrey(int level);
-    int BrushGrey() const { return brush_; }
+    void SetBrushGrey(int level); // levels outside 0..255 are clamped
+    int BrushGrey() const { return BlueOf(canvas_.Brush()); }
+    // The pen takes the brush grey of this moment; set the brush first.
     void SetPen(int width, bool squareCaps);
     void SetClipRect(int left, int top, int right, int bottom);
     void ResetClip();
@@ -55,10 +61,10 @@ public:
     void Chord(int left, int top, int right, int bottom, int x1, int y1, int x2, int y2);
     void Polygon(const std::vector<QPoint>& points); // even-odd fill, outlined with the pen
     void Line(int x1, int y1, int x2, int y2);
-    void TextOut(int x, int y, const QString& text);
+    void TextOut(int x, int y, const QString& text); // needs a QGuiApplication
     int TextWidth(const QString& text) const;
 
-    // Blits, picture coordinates, clipped to the target.
+    // Blits, picture coordinates, cut to the target and its clip rectangle.
     void DrawTo(TPixelEngine256& target, int x, int y) const;
     void StretchDrawTo(TPixelEngine256& target, int x, int y, int w, int h) const;
     void StretchDrawTo(TPixelEngine& target, int x, int y, int w, int h) const; // as greys
@@ -77,6 +83,8 @@ public:
 
     // Whole-buffer operations.
     void Fill(uint8_t v);
+    // Writes straight into memory, ignoring the clip rectangle; cut to the
+    // picture.
     void FillRect(int x1, int y1, int x2, int y2, uint8_t v);
     void MapLevels(const uint8_t table[256], bool invert);
     void Invert();
@@ -89,16 +97,14 @@ public:
                          Colour colour) const;
 
 private:
+    void BindRows();
+    bool SameSize(int width, int height) const { return width == width_ && height == height_; }
     QImage image_;
+    PixelCanvas canvas_{image_};
     std::vector<uint8_t*> rows_;
     int width_ = 0;
     int height_ = 0;
     int stride_ = 0;
-    int brush_ = 255;
-    int penWidth_ = 1;
-    bool penSquareCaps_ = false;
-    bool clipped_ = false;
-    int clipLeft_ = 0, clipTop_ = 0, clipRight_ = 0, clipBottom_ = 0;
 };
 
 } // namespace lumora

@@ -22,7 +22,8 @@ struct PixelFont
     // Size in points at the screen's logical resolution of 96 pixels per
     // inch; used when CellHeight is 0.
     int Size = 8;
-    // Cell height in pixels (ascent + descent); 0 = take Size.
+    // Cell height in pixels (ascent + descent); 0 = take Size; a negative
+    // value is a character (em) height in pixels.
     int CellHeight = 0;
     // Average character width in pixels; 0 = the face's own.
     int AverageWidth = 0;
