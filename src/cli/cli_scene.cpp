@@ -40,10 +40,13 @@ std::unique_ptr<TPixelEngine256> DrawExampleDepthMap(int width, int height)
     depth->SetPen(1, true);
     depth->Rectangle(sx(40), sy(40), sx(280), sy(200));
     depth->SetBrushGrey(150);
+    depth->SetPen(1, true); // the pen takes the brush grey
     depth->RoundRect(sx(80), sy(70), sx(240), sy(170), sx(40), sy(40));
     depth->SetBrushGrey(200);
+    depth->SetPen(1, true); // the pen takes the brush grey
     depth->Ellipse(sx(330), sy(40), sx(560), sy(220));
     depth->SetBrushGrey(120);
+    depth->SetPen(1, true); // the pen takes the brush grey
     std::vector<QPoint> star =
         StarPoints(sx(160), sy(330), std::min(sx(90), sy(90)), std::min(sx(36), sy(36)));
     for (QPoint& p : star)
