@@ -61,7 +61,9 @@ private:
     PlugInValueReader values_;
 };
 
-QByteArray ReadFileBytes(const QString& fileName)
+} // namespace
+
+QByteArray ReadPlugInFileBytes(const QString& fileName)
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
@@ -74,13 +76,11 @@ QByteArray ReadFileBytes(const QString& fileName)
     return data;
 }
 
-[[noreturn]] void ThrowDamaged(const QString& fileName, const LumoraError& error)
+LumoraError DamagedPlugInError(const QString& fileName, const LumoraError& readError)
 {
-    throw LumoraError("The plug-in file \"" + fileName.toStdString() +
-                      "\" is damaged: " + error.what());
+    return LumoraError("The plug-in file \"" + fileName.toStdString() +
+                       "\" is damaged: " + readError.what());
 }
-
-} // namespace
 
 PlugInFileState ReadPlugIn(const QByteArray& data, PlugInFile& contents)
 {
@@ -104,11 +104,11 @@ PlugInFileState ReadPlugIn(const QByteArray& data, PlugInFile& contents)
 
 PlugInFileState ReadPlugInFile(const QString& fileName, PlugInFile& contents)
 {
-    const QByteArray data = ReadFileBytes(fileName);
+    const QByteArray data = ReadPlugInFileBytes(fileName);
     try {
         return ReadPlugIn(data, contents);
     } catch (const LumoraError& error) {
-        ThrowDamaged(fileName, error);
+        throw DamagedPlugInError(fileName, error);
     }
 }
 
@@ -129,7 +129,7 @@ bool CheckPlugInFunction(const QByteArray& data, QString& name)
 bool CheckPlugInFunction(const QString& fileName, QString& name)
 {
     try {
-        return CheckPlugInFunction(ReadFileBytes(fileName), name);
+        return CheckPlugInFunction(ReadPlugInFileBytes(fileName), name);
     } catch (const LumoraError&) {
         return false;
     }

@@ -4,6 +4,8 @@
 // description lines, four author texts and three trailing values, all in
 // the tagged value encoding of PlugInValueReader.
 
+#include "common/lumora_error.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -38,7 +40,13 @@ enum class PlugInFileState
 // usable plug-in. A damaged file after the header throws LumoraError.
 PlugInFileState ReadPlugIn(const QByteArray& data, PlugInFile& contents);
 
-// The same on a file, opened for reading only; an unreadable or oversized
+// The bytes of a plug-in file, opened for reading only; an unreadable or
+// oversized file throws LumoraError naming the file.
+QByteArray ReadPlugInFileBytes(const QString& fileName);
+// The error reported for a plug-in file whose reading failed after the header.
+LumoraError DamagedPlugInError(const QString& fileName, const LumoraError& readError);
+
+// ReadPlugIn on a file, opened for reading only; an unreadable or oversized
 // file throws LumoraError naming the file, as does a damaged one.
 PlugInFileState ReadPlugInFile(const QString& fileName, PlugInFile& contents);
 

@@ -1,0 +1,54 @@
+// lumora-assets: writes the installation's data files from their text
+// sources at build time.
+//
+//   lumora-assets plugin SOURCE.txt OUTPUT.lpi
+#include "common/lumora_error.h"
+#include "plugin_source.h"
+#include "plugins/plugin_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <cstdio>
+
+namespace {
+
+QByteArray ReadWholeFile(const QString& fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        throw lumora::LumoraError("cannot open " + fileName.toStdString());
+    return file.readAll();
+}
+
+void WriteWholeFile(const QString& fileName, const QByteArray& data)
+{
+    QDir().mkpath(QFileInfo(fileName).absolutePath());
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit())
+        throw lumora::LumoraError("cannot write " + fileName.toStdString());
+}
+
+int EncodePlugIn(const QString& source, const QString& output)
+{
+    try {
+        const lumora::PlugInFile plugIn =
+            lumora::ParsePlugInSource(QString::fromUtf8(ReadWholeFile(source)));
+        WriteWholeFile(output, lumora::EncodePlugIn(plugIn));
+    } catch (const lumora::LumoraError& e) {
+        std::fprintf(stderr, "lumora-assets: %s: %s\n", qPrintable(source), e.what());
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc == 4 && QString::fromLocal8Bit(argv[1]) == "plugin")
+        return EncodePlugIn(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    std::fprintf(stderr, "usage: lumora-assets plugin SOURCE.txt OUTPUT.lpi\n");
+    return 2;
+}
