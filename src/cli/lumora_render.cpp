@@ -4,6 +4,8 @@
 #include "cli_scene.h"
 #include "common/lumora_error.h"
 #include "common/random_generator.h"
+#include "imageio/picture_file.h"
+#include "imageio/pixel_engine_conversion.h"
 #include "render_command_line.h"
 #include "rendering/lumo_pixelengine.h"
 #include "rendering/lumo_pixelengine256.h"
@@ -11,8 +13,8 @@
 #include "rendering/stereogram_render.h"
 
 #include <QGuiApplication>
-#include <QImageReader>
 #include <cstdio>
+#include <string>
 
 using namespace lumora;
 
@@ -34,15 +36,27 @@ int Fail(const QString& message)
     return kFailure;
 }
 
+// Any picture file the program reads (BMP, JPEG, PCX, Targa, PNG), by its
+// extension.
 QImage ReadPicture(const QString& path, const char* role)
 {
-    QImageReader reader(path);
-    QImage picture = reader.read();
-    if (picture.isNull())
-        throw LumoraError(QStringLiteral("cannot read the %1 picture '%2': %3")
-                              .arg(QString::fromLatin1(role), path, reader.errorString())
+    try {
+        return LoadPictureFile(path).ToQImage();
+    } catch (const LumoraError& e) {
+        throw LumoraError("cannot read the " + std::string(role) + " picture: " + e.what());
+    }
+}
+
+// The format the output name's extension asks for.
+int OutputFilter(const QString& path)
+{
+    const int filter = SaveFilterForExtension(path);
+    if (filter == 0)
+        throw LumoraError(QStringLiteral("cannot tell the format of '%1': the output name ends in "
+                                         ".bmp, .jpg, .tga, .tif or .png")
+                              .arg(path)
                               .toStdString());
-    return picture;
+    return filter;
 }
 
 void CheckRenderSize(int width, int height)
@@ -60,6 +74,7 @@ void CheckRenderSize(int width, int height)
 
 int Run(const cli::RenderRequest& request)
 {
+    const int outputFilter = OutputFilter(request.OutputPath);
     RenderOptions options = request.Options;
     RandomGenerator random;
     random.Randomize();
@@ -89,9 +104,7 @@ int Run(const cli::RenderRequest& request)
                                                    : cli::TileBitmapFromPicture(tilePicture, tw, h);
 
     const std::unique_ptr<TPixelEngine> stereogram = RenderStereogramRows(options, *depth, *tile);
-    if (!stereogram->ToQImage().save(request.OutputPath))
-        throw LumoraError(
-            QStringLiteral("cannot write '%1'").arg(request.OutputPath).toStdString());
+    SavePictureFile(request.OutputPath, FromPixelEngine(*stereogram), outputFilter);
     std::printf("%s\n", qPrintable(request.OutputPath));
     return 0;
 }

@@ -132,6 +132,8 @@ QString UsageText()
         "Renders a single-image stereogram. The render size is the depth picture's\n"
         "size; the depth picture is read as grey (brighter is nearer), the tile is\n"
         "scaled to the tile width with its proportions kept and repeated downwards.\n"
+        "Pictures are read from BMP, JPEG, PCX, Targa and PNG files; the extension\n"
+        "of OUT (.bmp, .jpg, .tga, .tif, .png) chooses the format written.\n"
         "\n"
         "  --dpi N              resolution, 1..10000 (72)\n"
         "  --eye-screen INCHES  eye-to-screen distance, 1..1000 (14)\n"

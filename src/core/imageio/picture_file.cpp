@@ -100,9 +100,13 @@ void CheckBmpHoldsItsPixels(const QByteArray& data)
 }
 
 // BMP and PNG go through Qt's readers; the format is forced so that the
-// content must match the extension.
-Bitmap DecodeWithQt(const QByteArray& data, const char* format)
+// content must match the extension. The signature is checked first: Qt's
+// PNG reader lets libpng print its complaint about a foreign file to the
+// standard error stream.
+Bitmap DecodeWithQt(const QByteArray& data, const char* format, const QByteArray& signature)
 {
+    if (!data.startsWith(signature))
+        throw LumoraError("The file is not a " + std::string(format) + " picture.");
     QBuffer buffer;
     buffer.setData(data);
     QImageReader reader(&buffer, format);
@@ -141,7 +145,7 @@ Bitmap DecodeByKind(PictureFileKind kind, const QByteArray& data)
     switch (kind) {
     case PictureFileKind::Bmp:
         CheckBmpHoldsItsPixels(data);
-        return DecodeWithQt(data, "BMP");
+        return DecodeWithQt(data, "BMP", QByteArray("BM"));
     case PictureFileKind::Jpeg:
         return DecodeJPEG(data);
     case PictureFileKind::Pcx:
@@ -149,7 +153,7 @@ Bitmap DecodeByKind(PictureFileKind kind, const QByteArray& data)
     case PictureFileKind::Targa:
         return DecodeTGA(data).ToTrueColour();
     case PictureFileKind::Png:
-        return DecodeWithQt(data, "PNG");
+        return DecodeWithQt(data, "PNG", QByteArray("\x89PNG\r\n\x1A\n", 8));
     case PictureFileKind::Unknown:
         break;
     }

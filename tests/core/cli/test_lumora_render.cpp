@@ -142,6 +142,38 @@ TEST_F(LumoraRenderProgram, RendersADepthAndTilePicture)
     EXPECT_GT(differences, 0);
 }
 
+TEST_F(LumoraRenderProgram, ReadsAndWritesThePictureFormatsByExtension)
+{
+    QImage depth(120, 60, QImage::Format_RGB888);
+    depth.fill(Qt::black);
+    ASSERT_TRUE(depth.save(Path("depth.bmp")));
+    const QString tile = QStringLiteral(LUMORA_FIXTURES_DIR "/imageio/pcx_24bit_3planes.pcx");
+    struct Case
+    {
+        const char* Name;
+        QByteArray Start;
+    };
+    const Case cases[] = {
+        {"out.TGA", QByteArray("\x2E\x00\x02", 3)}, // ID length 46, true colour
+        {"out.tif", QByteArray("II\x2A\x00", 4)},
+        {"out.jpg", QByteArray("\xFF\xD8", 2)},
+        {"out.bmp", QByteArray("BM")},
+        {"out.png", QByteArray("\x89PNG")},
+    };
+    for (const Case& c : cases) {
+        const QString out = Path(c.Name);
+        const Result r = Run({"--depth", Path("depth.bmp"), "--tile", tile, "-o", out});
+        ASSERT_EQ(r.exitCode, 0) << c.Name << ": " << r.err.toStdString();
+        QFile file(out);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << c.Name;
+        EXPECT_TRUE(file.readAll().startsWith(c.Start)) << c.Name;
+    }
+    const Result unknown = Run({"--example", "-o", Path("out.webp")});
+    EXPECT_EQ(unknown.exitCode, 2);
+    EXPECT_TRUE(unknown.err.contains(".tif")) << unknown.err.toStdString();
+    EXPECT_FALSE(QFile::exists(Path("out.webp")));
+}
+
 TEST_F(LumoraRenderProgram, FailuresPrintOneLineAndExitWithTwo)
 {
     QImage huge(10001, 2, QImage::Format_RGB888);
