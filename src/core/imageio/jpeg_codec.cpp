@@ -2,6 +2,7 @@
 
 #include "common/lumora_error.h"
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio> // jpeglib.h needs FILE
 #include <cstdlib>
@@ -77,6 +78,23 @@ void StoreCmykRow(const std::vector<uint8_t>& cmyk, uint8_t* out, int width)
     }
 }
 
+// Huffman coding spends at least one bit on every block of a component, so
+// a short file cannot announce a huge picture and have its pixel memory
+// taken before libjpeg finds the data missing. (Arithmetic coding has no
+// such floor.)
+void CheckDataSuffices(const jpeg_decompress_struct& info, const QByteArray& data)
+{
+    if (info.arith_code)
+        return;
+    uint64_t blocks = 0;
+    for (int i = 0; i < info.num_components; ++i)
+        blocks = std::max(blocks, uint64_t(info.comp_info[i].width_in_blocks) *
+                                      info.comp_info[i].height_in_blocks);
+    if (uint64_t(data.size()) * 8 < blocks)
+        throw LumoraError("The JPEG file is damaged: it is too short for the picture it "
+                          "announces.");
+}
+
 // False when libjpeg failed; its text is in d.errors.message.
 bool RunDecompression(Decompression& d, const QByteArray& data)
 {
@@ -90,6 +108,7 @@ bool RunDecompression(Decompression& d, const QByteArray& data)
     const bool cmyk = d.info.jpeg_color_space == JCS_CMYK || d.info.jpeg_color_space == JCS_YCCK;
     d.info.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGR;
     CheckPictureSize(d.info.image_width, d.info.image_height);
+    CheckDataSuffices(d.info, data);
     jpeg_start_decompress(&d.info);
     d.picture = Bitmap::TrueColour(static_cast<int>(d.info.output_width),
                                    static_cast<int>(d.info.output_height));

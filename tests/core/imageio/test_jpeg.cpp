@@ -88,6 +88,18 @@ TEST(JpegCodec, EncodesAtQualityEightyAndDecodesCloseToTheSource)
     EXPECT_THROW(EncodeJPEG(Bitmap()), LumoraError);
 }
 
+// The file with the frame header (SOF0) announcing another size.
+QByteArray WithSize(QByteArray jpeg, uint16_t width, uint16_t height)
+{
+    const qsizetype sof = jpeg.indexOf(QByteArray("\xFF\xC0", 2));
+    EXPECT_GT(sof, 0);
+    jpeg[sof + 5] = static_cast<char>(height >> 8);
+    jpeg[sof + 6] = static_cast<char>(height & 0xFF);
+    jpeg[sof + 7] = static_cast<char>(width >> 8);
+    jpeg[sof + 8] = static_cast<char>(width & 0xFF);
+    return jpeg;
+}
+
 TEST(JpegCodec, RefusesDamagedFilesWithATextInsteadOfAGreyPicture)
 {
     const QByteArray good = test::FixtureBytes("jpeg_colour.jpg");
@@ -102,6 +114,7 @@ TEST(JpegCodec, RefusesDamagedFilesWithATextInsteadOfAGreyPicture)
         {"not a JPEG", QByteArray("BM this is no picture"), "damaged"},
         {"header only", good.left(120), "damaged"},
         {"cut in the pixels", good.left(good.size() - 60), "ends before"},
+        {"huge picture from a small file", WithSize(good, 16000, 16000), "too short"},
         {"progressive cut", test::FixtureBytes("jpeg_progressive.jpg").left(400), "damaged"},
     };
     for (const Case& c : cases) {
