@@ -9,6 +9,8 @@ namespace lumora {
 class RandomGenerator;
 class TPixelEngine;
 class TPixelEngine256;
+class TileRandomSource;
+struct RenderOptions;
 } // namespace lumora
 
 namespace lumora::cli {
@@ -29,5 +31,15 @@ std::unique_ptr<TPixelEngine256> DepthMapFromPicture(const QImage& picture);
 // repeated from the top down to the render height.
 std::unique_ptr<TPixelEngine> TileBitmapFromPicture(const QImage& picture, int tileWidth,
                                                     int height);
+
+struct TileKindRequest;
+
+// The tile bitmap (tile width x height) of a tile map holding one object of
+// the kind asked for, generated and fitted as a render does. picture is the
+// image tile's picture (unused by the other kinds).
+std::unique_ptr<TPixelEngine> TileBitmapFromKind(const TileKindRequest& request,
+                                                 const QImage& picture,
+                                                 const RenderOptions& options, int height,
+                                                 TileRandomSource& random);
 
 } // namespace lumora::cli

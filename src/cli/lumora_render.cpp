@@ -11,6 +11,7 @@
 #include "rendering/lumo_pixelengine256.h"
 #include "rendering/render_options.h"
 #include "rendering/stereogram_render.h"
+#include "tilemap/tile_random_source.h"
 
 #include <QGuiApplication>
 #include <cstdio>
@@ -77,7 +78,11 @@ int Run(const cli::RenderRequest& request)
     const int outputFilter = OutputFilter(request.OutputPath);
     RenderOptions options = request.Options;
     RandomGenerator random;
-    random.Randomize();
+    if (request.Seed)
+        random.SetSeed(*request.Seed);
+    else
+        random.Randomize();
+    const bool tileFromPicture = !request.TileKind || request.TileKind->Kind == 3;
 
     std::unique_ptr<TPixelEngine256> depth;
     QImage tilePicture;
@@ -86,9 +91,10 @@ int Run(const cli::RenderRequest& request)
     } else {
         const QImage depthPicture = ReadPicture(request.DepthPath, "depth");
         CheckRenderSize(depthPicture.width(), depthPicture.height());
-        tilePicture = ReadPicture(request.TilePath, "tile");
         depth = cli::DepthMapFromPicture(depthPicture);
     }
+    if (tileFromPicture && !request.TilePath.isEmpty())
+        tilePicture = ReadPicture(request.TilePath, "tile");
     options.RenderOptions_RenderWidth = depth->Width();
     options.RenderOptions_RenderHeight = depth->Height();
     options.RenderOptions_Tile_Width = request.TileWidth.value_or(
@@ -99,9 +105,16 @@ int Run(const cli::RenderRequest& request)
 
     const int tw = options.RenderOptions_Tile_Width;
     const int h = options.RenderOptions_RenderHeight;
-    const std::unique_ptr<TPixelEngine> tile = request.Example
-                                                   ? cli::MakeRandomDotTile(tw, h, random)
-                                                   : cli::TileBitmapFromPicture(tilePicture, tw, h);
+    std::unique_ptr<TPixelEngine> tile;
+    if (request.TileKind) {
+        TileRandomSource tileRandom =
+            request.Seed ? TileRandomSource(random, *request.Seed) : TileRandomSource(random);
+        tile = cli::TileBitmapFromKind(*request.TileKind, tilePicture, options, h, tileRandom);
+    } else if (request.Example) {
+        tile = cli::MakeRandomDotTile(tw, h, random);
+    } else {
+        tile = cli::TileBitmapFromPicture(tilePicture, tw, h);
+    }
 
     const std::unique_ptr<TPixelEngine> stereogram = RenderStereogramRows(options, *depth, *tile);
     SavePictureFile(request.OutputPath, FromPixelEngine(*stereogram), outputFilter);

@@ -1,5 +1,7 @@
 #include "render_command_line.h"
 
+#include "tilemap/tile_tm_randomdotgradient.h"
+
 #include <cmath>
 
 namespace lumora::cli {
@@ -56,15 +58,133 @@ private:
     qsizetype index_ = 0;
 };
 
+// R,G,B, each a whole number 0..hi.
+std::array<int, 3> TripleOf(ArgumentReader& reader, const QString& flag, int hi)
+{
+    const QString text = reader.ValueOf(flag);
+    const QStringList parts = text.split(',');
+    std::array<int, 3> v{};
+    bool ok = parts.size() == 3;
+    for (int k = 0; ok && k < 3; ++k) {
+        v[static_cast<size_t>(k)] = parts[k].trimmed().toInt(&ok);
+        ok = ok && v[static_cast<size_t>(k)] >= 0 && v[static_cast<size_t>(k)] <= hi;
+    }
+    if (!ok)
+        throw UsageError(
+            QStringLiteral("%1 takes R,G,B, three whole numbers from 0 to %2, not '%3'")
+                .arg(flag)
+                .arg(hi)
+                .arg(text)
+                .toStdString());
+    return v;
+}
+
+// Letters only, lower case: "Blue Waves", "blue-waves" and "BLUEWAVES" match.
+QString NameKey(const QString& name)
+{
+    QString key;
+    for (const QChar c : name.toLower())
+        if (c >= 'a' && c <= 'z')
+            key += c;
+    return key;
+}
+
+// One of names (1-based), by name or number.
+int ChoiceOf(ArgumentReader& reader, const QString& flag, const QStringList& names)
+{
+    const QString text = reader.ValueOf(flag);
+    bool isNumber = false;
+    const int n = text.toInt(&isNumber);
+    if (isNumber && n >= 1 && n <= names.size())
+        return n;
+    for (int k = 0; k < names.size(); ++k)
+        if (!text.isEmpty() && NameKey(text) == NameKey(names[k]))
+            return k + 1;
+    throw UsageError(QStringLiteral("%1 takes one of %2, not '%3'")
+                         .arg(flag, names.join(", "), text)
+                         .toStdString());
+}
+
+QStringList PresetNames()
+{
+    QStringList names;
+    const auto& presets = Tile_tm_RandomDotGradient::Presets();
+    for (size_t k = 1; k < presets.size(); ++k)
+        names << QString::fromUtf8(presets[k].Caption);
+    return names;
+}
+
+// The options of --tile-kind; answers false for any other flag.
+bool ParseTileKindOption(const QString& flag, ArgumentReader& reader, TileKindRequest& kind)
+{
+    if (flag == "--tile-kind")
+        kind.Kind = ChoiceOf(reader, flag, {"randomdot", "gradient", "image"});
+    else if (flag == "--band-height")
+        kind.BandHeight = reader.IntegerOf(flag, kMinBandHeight, kMaxBandHeight);
+    else if (flag == "--density")
+        kind.Density = reader.IntegerOf(flag, 0, 100);
+    else if (flag == "--dot-mode")
+        kind.DotMode = ChoiceOf(reader, flag, {"multi", "single", "grey"});
+    else if (flag == "--dot-colour")
+        kind.DotColour = TripleOf(reader, flag, 255);
+    else if (flag == "--max-rgb")
+        kind.MaxPct = TripleOf(reader, flag, 100);
+    else if (flag == "--max-grey")
+        kind.MaxGreyPct = reader.IntegerOf(flag, 0, 100);
+    else if (flag == "--background")
+        kind.Background = TripleOf(reader, flag, 255);
+    else if (flag == "--preset")
+        kind.Preset = ChoiceOf(reader, flag, PresetNames());
+    else
+        return false;
+    return true;
+}
+
+// The kinds (codes 1 to 3) each tile option applies to.
+QString KindsOf(const QString& flag)
+{
+    if (flag == "--tile-kind" || flag == "--band-height" || flag.startsWith("--stretch-"))
+        return "123";
+    if (flag == "--density" || flag == "--background")
+        return "12";
+    if (flag == "--preset")
+        return "2";
+    return "1";
+}
+
+void CheckTileKind(RenderRequest& request, const TileKindRequest& kind,
+                   const QStringList& kindFlags)
+{
+    if (kindFlags.isEmpty())
+        return;
+    if (kind.Kind == 0)
+        throw UsageError(
+            QStringLiteral("%1 needs --tile-kind").arg(kindFlags.first()).toStdString());
+    for (const QString& flag : kindFlags)
+        if (!KindsOf(flag).contains(QChar('0' + kind.Kind)))
+            throw UsageError(
+                QStringLiteral("%1 does not apply to this --tile-kind").arg(flag).toStdString());
+    request.TileKind = kind;
+}
+
 void CheckComplete(const RenderRequest& request)
 {
     if (request.Help)
         return;
     if (request.OutputPath.isEmpty())
         throw UsageError("no output file given (-o OUT.png)");
-    if (request.Example && (!request.DepthPath.isEmpty() || !request.TilePath.isEmpty()))
-        throw UsageError("--example draws its own depth map and tile; drop --depth and --tile");
-    if (!request.Example && (request.DepthPath.isEmpty() || request.TilePath.isEmpty()))
+    const bool picturedTile = !request.TileKind || request.TileKind->Kind == 3;
+    if (!picturedTile && !request.TilePath.isEmpty())
+        throw UsageError("this --tile-kind makes its own tile; drop --tile");
+    if (request.TileKind && request.TileKind->Kind == 3 && request.TilePath.isEmpty())
+        throw UsageError("--tile-kind image takes its picture from --tile TILE");
+    if (request.Example && !request.DepthPath.isEmpty())
+        throw UsageError("--example draws its own depth map; drop --depth");
+    if (request.Example && !request.TileKind && !request.TilePath.isEmpty())
+        throw UsageError("--example draws its own tile; drop --tile or give --tile-kind");
+    if (!request.Example && request.DepthPath.isEmpty())
+        throw UsageError("give --depth DEPTH and --tile TILE, or --example");
+    if (!request.Example && picturedTile && request.TilePath.isEmpty())
         throw UsageError("give --depth DEPTH and --tile TILE, or --example");
 }
 
@@ -75,10 +195,20 @@ RenderRequest ParseRenderArguments(const QStringList& arguments)
     RenderRequest request;
     RenderOptions& o = request.Options;
     bool startGiven = false;
+    TileKindRequest kind;
+    QStringList kindFlags;
     ArgumentReader reader(arguments);
     while (!reader.AtEnd()) {
         const QString flag = reader.Next();
-        if (flag == "--help" || flag == "-h")
+        if (ParseTileKindOption(flag, reader, kind))
+            kindFlags << flag;
+        else if (flag == "--stretch-smaller" || flag == "--stretch-bigger") {
+            (flag == "--stretch-smaller" ? o.RenderOptions_Tile_smaller_stretch
+                                         : o.RenderOptions_Tile_bigger_stretch) = true;
+            kindFlags << flag;
+        } else if (flag == "--seed")
+            request.Seed = static_cast<uint32_t>(reader.IntegerOf(flag, 0, 2147483647));
+        else if (flag == "--help" || flag == "-h")
             request.Help = true;
         else if (flag == "--example")
             request.Example = true;
@@ -119,6 +249,7 @@ RenderRequest ParseRenderArguments(const QStringList& arguments)
     if (startGiven && o.RenderOptions_Settings_renderdirection != 4)
         throw UsageError("--start needs --direction 4");
     o.RenderOptions_Settings_quality = SelectQuality(o.RenderOptions_Settings_quality);
+    CheckTileKind(request, kind, kindFlags);
     CheckComplete(request);
     return request;
 }
@@ -127,6 +258,7 @@ QString UsageText()
 {
     return QStringLiteral(
         "usage: lumora-render --depth DEPTH --tile TILE -o OUT [options]\n"
+        "       lumora-render --depth DEPTH --tile-kind KIND -o OUT [options]\n"
         "       lumora-render --example -o OUT [options]\n"
         "\n"
         "Renders a single-image stereogram. The render size is the depth picture's\n"
@@ -145,7 +277,23 @@ QString UsageText()
         "  --direction N        1 left to right, 2 centre, 3 right to left,\n"
         "                       4 custom (2)\n"
         "  --start PIXELS       start column with --direction 4 (300)\n"
-        "  --cross-eye          render for crossed eyes\n");
+        "  --cross-eye          render for crossed eyes\n"
+        "\n"
+        "In place of a tile picture, --tile-kind makes the tile map of one tile object:\n"
+        "  --tile-kind KIND     randomdot, gradient, or image (its picture from --tile)\n"
+        "  --band-height PIXELS band height, 1..100000 (randomdot 100, gradient 300,\n"
+        "                       image: the picture's proportions at the tile width)\n"
+        "  --density PCT        randomdot, gradient: share of dots, 0..100 (50)\n"
+        "  --background R,G,B   randomdot, gradient: background colour (0,0,0)\n"
+        "  --dot-mode MODE      randomdot: multi, single or grey (multi)\n"
+        "  --max-rgb R,G,B      randomdot multi: upper limits in percent (50,50,50)\n"
+        "  --dot-colour R,G,B   randomdot single: dot colour (255,255,255)\n"
+        "  --max-grey PCT       randomdot grey: upper limit in percent (50)\n"
+        "  --preset NAME        gradient: Simple, Blue Waves, Rainbow, Caipirinha,\n"
+        "                       Waterfall, Tabasco, Sunflower (Simple)\n"
+        "  --stretch-smaller    stretch a lower tile map to the height (else repeat)\n"
+        "  --stretch-bigger     stretch a higher tile map to the height (else cut)\n"
+        "  --seed N             seed the random patterns, 0..2147483647 (the clock)\n");
 }
 
 } // namespace lumora::cli

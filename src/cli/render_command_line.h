@@ -6,10 +6,26 @@
 
 #include <QString>
 #include <QStringList>
+#include <array>
+#include <cstdint>
 #include <optional>
 #include <stdexcept>
 
 namespace lumora::cli {
+
+// A tile map of one tile object (--tile-kind) in place of a tile picture.
+struct TileKindRequest
+{
+    int32_t Kind = 0;              // 1 random dots, 2 random-dot gradient, 3 image
+    std::optional<int> BandHeight; // otherwise the kind's own (image: proportions kept)
+    int Density = 50;
+    int DotMode = 1; // 1 multicoloured, 2 one colour, 3 greys
+    std::array<int, 3> DotColour{255, 255, 255};
+    std::array<int, 3> MaxPct{50, 50, 50}; // red, green, blue
+    int MaxGreyPct = 50;
+    std::array<int, 3> Background{0, 0, 0};
+    int Preset = 1; // "Simple"
+};
 
 struct RenderRequest
 {
@@ -19,6 +35,8 @@ struct RenderRequest
     QString TilePath;
     QString OutputPath;
     std::optional<int> TileWidth; // otherwise computed from the geometry
+    std::optional<TileKindRequest> TileKind;
+    std::optional<uint32_t> Seed; // otherwise the clock
     RenderOptions Options;
 };
 

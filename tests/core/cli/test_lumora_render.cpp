@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace lumora::cli {
 namespace {
 
@@ -45,6 +47,58 @@ TEST(RenderArguments, ExampleKeepsTheDefaults)
 TEST(RenderArguments, TheSeparatorQualityMeansDraft)
 {
     EXPECT_EQ(Parse("--example -o x.png --quality 5").Options.RenderOptions_Settings_quality, 0);
+}
+
+TEST(RenderArguments, TileKindsAndTheirOptions)
+{
+    const RenderRequest dots =
+        Parse("--depth d.png -o x.png --tile-kind randomdot --band-height 40 --density 70 "
+              "--dot-mode single --dot-colour 1,2,3 --max-rgb 10,20,30 --max-grey 60 "
+              "--background 4,5,6 --seed 99 --stretch-smaller");
+    ASSERT_TRUE(dots.TileKind.has_value());
+    EXPECT_EQ(dots.TileKind->Kind, 1);
+    EXPECT_EQ(dots.TileKind->BandHeight, 40);
+    EXPECT_EQ(dots.TileKind->Density, 70);
+    EXPECT_EQ(dots.TileKind->DotMode, 2);
+    EXPECT_EQ(dots.TileKind->DotColour, (std::array<int, 3>{1, 2, 3}));
+    EXPECT_EQ(dots.TileKind->MaxPct, (std::array<int, 3>{10, 20, 30}));
+    EXPECT_EQ(dots.TileKind->MaxGreyPct, 60);
+    EXPECT_EQ(dots.TileKind->Background, (std::array<int, 3>{4, 5, 6}));
+    EXPECT_EQ(dots.Seed, 99u);
+    EXPECT_TRUE(dots.Options.RenderOptions_Tile_smaller_stretch);
+    EXPECT_FALSE(dots.Options.RenderOptions_Tile_bigger_stretch);
+
+    EXPECT_EQ(Parse("--example -o x.png --tile-kind gradient --preset blue-waves").TileKind->Preset,
+              2);
+    EXPECT_EQ(Parse("--example -o x.png --tile-kind gradient --preset Tabasco").TileKind->Preset,
+              6);
+    const RenderRequest image = Parse("--example -o x.png --tile-kind image --tile t.pcx");
+    EXPECT_EQ(image.TileKind->Kind, 3);
+    EXPECT_EQ(image.TilePath, "t.pcx");
+    EXPECT_FALSE(image.TileKind->BandHeight.has_value());
+    EXPECT_FALSE(Parse("--example -o x.png").TileKind.has_value());
+}
+
+TEST(RenderArguments, WrongTileKindArgumentsAreRefused)
+{
+    const char* wrong[] = {
+        "--tile-kind dots",                        // no such kind
+        "--density 50",                            // needs a kind
+        "--stretch-bigger",                        // needs a kind
+        "--tile-kind randomdot --preset 2",        // gradient only
+        "--tile-kind gradient --dot-mode grey",    // random dots only
+        "--tile-kind image --density 5",           // not for pictures
+        "--tile-kind image",                       // no picture
+        "--tile-kind randomdot --tile t.png",      // a tile twice
+        "--tile-kind randomdot --dot-colour 1,2",  // two parts
+        "--tile-kind randomdot --max-rgb 0,0,101", // beyond 100 %
+        "--tile-kind gradient --band-height 0",    // no rows
+        "--tile-kind gradient --preset Custom",    // not a preset
+        "--seed -1",                               // below the range
+    };
+    for (const char* line : wrong)
+        EXPECT_THROW(Parse(QStringLiteral("--example -o x.png ") + line), UsageError) << line;
+    EXPECT_THROW(Parse("--depth d.png -o x.png --tile t.png --tile-kind gradient"), UsageError);
 }
 
 TEST(RenderArguments, WrongArgumentsAreRefused)
@@ -172,6 +226,35 @@ TEST_F(LumoraRenderProgram, ReadsAndWritesThePictureFormatsByExtension)
     EXPECT_EQ(unknown.exitCode, 2);
     EXPECT_TRUE(unknown.err.contains(".tif")) << unknown.err.toStdString();
     EXPECT_FALSE(QFile::exists(Path("out.webp")));
+}
+
+TEST_F(LumoraRenderProgram, TileKindsRenderReproduciblyFromASeed)
+{
+    const auto render = [&](const QString& name, QStringList arguments) {
+        arguments << "-o" << Path(name);
+        const Result r = Run(arguments);
+        EXPECT_EQ(r.exitCode, 0) << name.toStdString() << ": " << r.err.toStdString();
+        return QImage(Path(name)).convertToFormat(QImage::Format_RGB888);
+    };
+    const QStringList gradient = {"--example", "--tile-kind", "gradient", "--band-height", "120"};
+    const QImage a = render("a.png", gradient + QStringList{"--seed", "5"});
+    EXPECT_EQ(a.size(), QSize(600, 450));
+    EXPECT_EQ(render("b.png", gradient + QStringList{"--seed", "5"}), a);
+    EXPECT_NE(render("c.png", gradient + QStringList{"--seed", "6"}), a);
+
+    // No dots: the tile is its background, and so is the whole stereogram.
+    const QImage plain = render("d.png", {"--example", "--tile-kind", "randomdot", "--density", "0",
+                                          "--background", "10,20,30"});
+    for (int y = 0; y < plain.height(); y += 7)
+        for (int x = 0; x < plain.width(); x += 7)
+            ASSERT_EQ(plain.pixel(x, y), qRgb(10, 20, 30)) << x << ", " << y;
+
+    QImage tile(16, 16, QImage::Format_RGB888);
+    tile.fill(QColor(200, 100, 50));
+    ASSERT_TRUE(tile.save(Path("tile.bmp")));
+    const QImage pictured = render("e.png", {"--example", "--tile-kind", "image", "--tile",
+                                             Path("tile.bmp"), "--band-height", "7"});
+    EXPECT_EQ(pictured.pixel(300, 200), qRgb(200, 100, 50));
 }
 
 TEST_F(LumoraRenderProgram, FailuresPrintOneLineAndExitWithTwo)
