@@ -109,4 +109,10 @@ std::unique_ptr<Tool_dm_PlugIn> MakePlugInObject(const QString& fileName, int32_
     return object;
 }
 
+void RenderPlugInFile(const QString& fileName, int32_t imageNumber, TPixelEngine256& target,
+                      const IntRect& rect)
+{
+    MakePlugInObject(fileName, 1, rect, imageNumber)->Draw(target);
+}
+
 } // namespace lumora

@@ -62,4 +62,10 @@ void RegisterPlugInKinds(DepthKindRegistry& registry);
 std::unique_ptr<Tool_dm_PlugIn> MakePlugInObject(const QString& fileName, int32_t id,
                                                  const IntRect& rect, int32_t imageNumber);
 
+// Draws a plug-in file into rect of target with the image number, as a
+// plug-in object there would (command-line use). Throws LumoraError for a
+// file that cannot be used and for a script error.
+void RenderPlugInFile(const QString& fileName, int32_t imageNumber, TPixelEngine256& target,
+                      const IntRect& rect);
+
 } // namespace lumora

@@ -268,5 +268,37 @@ TEST(Tool_dm_PlugIn, ASavedObjectDrawsTheSameWithoutItsFile)
     EXPECT_THROW(MakePlugInObject(path, 5, IntRect{0, 0, 1, 1}, 0), LumoraError);
 }
 
+TEST(Tool_dm_PlugIn, RenderPlugInFileDrawsAFileIntoARectangle)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    PlugInFile file;
+    file.Script = {"RECTANGLE(0,0,XMAX,YMAX,NUM)"};
+    file.PlugInName = "Box";
+    const QString path = dir.filePath("Box.lpi");
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(EncodePlugIn(file));
+    }
+    TPixelEngine256 buffer(30, 20);
+    buffer.Fill(kUntouched);
+    RenderPlugInFile(path, 61, buffer, IntRect{5, 5, 10, 8});
+    EXPECT_EQ(buffer.Pixel(5, 5), 60);
+    EXPECT_EQ(buffer.Pixel(14, 12), 60);
+    EXPECT_EQ(buffer.Pixel(15, 12), kUntouched);
+    EXPECT_EQ(buffer.Pixel(14, 13), kUntouched);
+
+    const QString other = dir.filePath("NotAPlugIn.lpi");
+    {
+        QFile f(other);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("no plug-in");
+    }
+    EXPECT_THROW(RenderPlugInFile(other, 0, buffer, IntRect{0, 0, 5, 5}), LumoraError);
+    EXPECT_THROW(RenderPlugInFile(dir.filePath("missing.lpi"), 0, buffer, IntRect{0, 0, 5, 5}),
+                 LumoraError);
+}
+
 } // namespace
 } // namespace lumora
