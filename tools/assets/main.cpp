@@ -3,6 +3,7 @@
 //
 //   lumora-assets plugin SOURCE.txt OUTPUT.lpi
 #include "common/lumora_error.h"
+#include "model_assets.h"
 #include "plugin_source.h"
 #include "plugins/plugin_file.h"
 
@@ -43,12 +44,25 @@ int EncodePlugIn(const QString& source, const QString& output)
     return 0;
 }
 
+int WriteModel(const QString& source, const QString& output)
+{
+    try {
+        lumora::WriteModelAsset(source, output);
+    } catch (const lumora::LumoraError& e) {
+        std::fprintf(stderr, "lumora-assets: %s: %s\n", qPrintable(source), e.what());
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     if (argc == 4 && QString::fromLocal8Bit(argv[1]) == "plugin")
         return EncodePlugIn(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    if (argc == 4 && QString::fromLocal8Bit(argv[1]) == "model")
+        return WriteModel(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
     std::fprintf(stderr, "usage: lumora-assets plugin SOURCE.txt OUTPUT.lpi\n");
     return 2;
 }
