@@ -48,6 +48,8 @@ public:
     // Overwrites an int32 written earlier at the given position (section
     // offsets that are known only later).
     void PatchInt32(size_t position, int32_t v);
+    // The current position as a stored offset; LumoraError beyond 2 GiB.
+    int32_t CurrentOffset() const { return OffsetValue(Position()); }
 
 private:
     int32_t OffsetValue(size_t position) const;

@@ -70,6 +70,7 @@ TEST(ProjectStreamWriter, PatchReplacesAnEarlierInt32)
     w.PatchInt32(1, 0x11223344);
     EXPECT_EQ(w.Data(), (Bytes{9, 0x44, 0x33, 0x22, 0x11, 8}));
     EXPECT_THROW(w.PatchInt32(3, 1), LumoraError);
+    EXPECT_EQ(w.CurrentOffset(), 6);
 }
 
 TEST(Windows1252, EveryByteRoundTrips)
