@@ -1,5 +1,6 @@
 #include "depthmap/depth_kind_registry.h"
 
+#include "depthmap/picture_kinds.h"
 #include "depthmap/tool_dm_ellipse.h"
 #include "depthmap/tool_dm_group.h"
 #include "depthmap/tool_dm_line.h"
@@ -76,6 +77,7 @@ void RegisterDepthmapKinds(DepthKindRegistry& registry)
         Tool_dm_line::KindCode, [](int32_t id, const IntRect& r, uint8_t dirX, uint8_t dirY) {
             return std::make_unique<Tool_dm_line>(id, r.Left, r.Top, r.Width, r.Height, dirX, dirY);
         });
+    RegisterPictureKinds(registry);
 }
 
 } // namespace lumora

@@ -136,7 +136,7 @@ TEST_F(DepthObjectsTest, DegenerateDragsCreateNothingExceptStraightLines)
         {10, 20, 90, 90, 0, false},  // the background is no tool
         {10, 20, 90, 90, 13, false}, // scanner: its dialog, not a drag
         {10, 20, 90, 90, 19, false}, // groups come from grouping only
-        {10, 20, 90, 90, 6, false},  // a kind this library does not build
+        {10, 20, 90, 90, 6, true},   // gradient rectangle
         {10, 20, 90, 90, 99, false},
     };
     for (const Case& c : cases) {

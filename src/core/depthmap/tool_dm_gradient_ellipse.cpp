@@ -1,0 +1,103 @@
+#include "depthmap/tool_dm_gradient_ellipse.h"
+
+#include "common/numeric.h"
+#include "rendering/lumo_pixelengine256.h"
+#include "stream/project_stream_reader.h"
+#include "stream/project_stream_writer.h"
+
+#include <utility>
+
+namespace lumora {
+
+Tool_dm_Gradient_Ellipse::Tool_dm_Gradient_Ellipse(int32_t id, int32_t left, int32_t top,
+                                                   int32_t width, int32_t height)
+    : PicturedDepthObject(KindCode, id)
+{
+    Left = left;
+    Top = top;
+    SetSize(width, height, true);
+}
+
+int32_t Tool_dm_Gradient_Ellipse::DrawnAngle() const
+{
+    int32_t b = Angle;
+    if (MirrorH) {
+        if (b == 0 || b == 360)
+            b = 180;
+        else if (b == 180)
+            b = 0;
+    }
+    if (MirrorV) {
+        if (b == 90)
+            b = 270;
+        else if (b == 270)
+            b = 90;
+    }
+    return b;
+}
+
+void Tool_dm_Gradient_Ellipse::BuildPicture(TPixelEngine256& picture) const
+{
+    const int W = picture.Width();
+    const int H = picture.Height();
+    picture.Fill(static_cast<uint8_t>(TransparentValue()));
+    int32_t m = StartDepth;
+    int32_t o = EndDepth;
+    if (Invert)
+        std::swap(m, o);
+    int n = 0;
+    if (Angle == 0 || Angle == 180 || Angle == 360)
+        n = W;
+    else if (Angle == 90 || Angle == 270)
+        n = H;
+    else
+        return;
+    const int32_t b = DrawnAngle();
+    // Band i is the half of an ellipse that reaches i pixels less far from
+    // the centre edge; the outermost (i = 0) touches the far edge.
+    for (int i = 0; i <= n; ++i) {
+        picture.SetBrushGrey((m + MulDiv(i, o - m, n)) & 0xFF);
+        picture.SetPen(1, true);
+        switch (b) {
+        case 0:
+        case 360:
+            picture.Chord(i, 0, 2 * W - i, H, W, 0, W, H);
+            break;
+        case 180:
+            picture.Chord(i - W, 0, W - i, H, 0, H, 0, 0);
+            break;
+        case 90:
+            picture.Chord(0, i - H, W, H - i, 0, 0, W, 0);
+            break;
+        case 270:
+            picture.Chord(0, i, W, 2 * H - i, W, H, 0, H);
+            break;
+        default:
+            return;
+        }
+    }
+}
+
+void Tool_dm_Gradient_Ellipse::SaveToStream(ProjectStreamWriter& stream) const
+{
+    Tool_dm::SaveToStream(stream);
+    stream.WriteByte(StartDepth);
+    stream.WriteByte(EndDepth);
+    stream.WriteInt32(Angle);
+}
+
+void Tool_dm_Gradient_Ellipse::LoadFromStream(ProjectStreamReader& stream)
+{
+    LoadBase(stream);
+    StartDepth = stream.ReadByte();
+    EndDepth = stream.ReadByte();
+    Angle = stream.ReadInt32();
+    SetSize(Width, Height, true);
+}
+
+std::unique_ptr<Tool_dm> Tool_dm_Gradient_Ellipse::Clone(int32_t newId) const
+{
+    return CloneAndBuild(*this, newId);
+}
+
+} // namespace lumora
