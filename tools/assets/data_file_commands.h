@@ -1,0 +1,15 @@
+#pragma once
+// The lumora-assets commands that write language files and picture
+// libraries. Each answers the process exit code and prints its failure.
+//
+//   lumora-assets language SOURCE.txt OUTPUT.l2l
+//   lumora-assets library SOURCE.txt OUTPUT.llb
+
+#include <QString>
+
+namespace lumora {
+
+int EncodeLanguageCommand(const QString& source, const QString& output);
+int EncodeLibraryCommand(const QString& source, const QString& output);
+
+} // namespace lumora
