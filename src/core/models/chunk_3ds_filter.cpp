@@ -1,6 +1,7 @@
 #include "models/chunk_3ds_filter.h"
 
 #include "common/lumora_error.h"
+#include "models/model_text.h"
 
 #include <cstring>
 
@@ -133,7 +134,10 @@ private:
     std::vector<uint8_t> out_;
 };
 
-void CopyFaceArray(const Chunk& c, ChunkWriter& w)
+// The face list with its smoothing and material groups. Every corner must
+// name one of the mesh's points: the chunk reader computes face normals
+// from them as soon as the mesh is read.
+void CopyFaceArray(const Chunk& c, uint16_t points, ChunkWriter& w)
 {
     if (c.body.size < 2)
         Damaged("a face list is truncated");
@@ -141,6 +145,12 @@ void CopyFaceArray(const Chunk& c, ChunkWriter& w)
     const size_t faceBytes = 2 + size_t(faces) * 8;
     if (faceBytes > c.body.size)
         Damaged("a face list is truncated");
+    for (size_t f = 0; f < faces; ++f)
+        for (size_t corner = 0; corner < 3; ++corner) {
+            const uint16_t index = Word(c.body.data + 2 + f * 8 + corner * 2);
+            if (index >= points)
+                ThrowListIndexError(index);
+        }
     const size_t start = w.Begin(kFaceArray);
     w.Append(c.body.data, faceBytes);
     for (const Chunk& sub : ChunksIn(Rest(c.body, faceBytes))) {
@@ -165,21 +175,37 @@ void CopyFaceArray(const Chunk& c, ChunkWriter& w)
     w.End(start);
 }
 
+// A mesh keeps one point list, one face list and one matrix (the last of
+// each, as the chunk reader would), written in that order.
 void CopyTriangleMesh(const Chunk& c, ChunkWriter& w)
 {
+    const Chunk* pointArray = nullptr;
+    const Chunk* faceArray = nullptr;
+    const Chunk* matrix = nullptr;
+    const std::vector<Chunk> subs = ChunksIn(c.body);
+    for (const Chunk& sub : subs) {
+        if (sub.id == kPointArray)
+            pointArray = &sub;
+        else if (sub.id == kFaceArray)
+            faceArray = &sub;
+        else if (sub.id == kMeshMatrix)
+            matrix = &sub;
+    }
+    uint16_t points = 0;
     const size_t start = w.Begin(kTriangleMesh);
-    for (const Chunk& sub : ChunksIn(c.body)) {
-        if (sub.id == kPointArray) {
-            if (sub.body.size < 2 || 2 + size_t(Word(sub.body.data)) * 12 > sub.body.size)
-                Damaged("a vertex list is truncated");
-            w.Leaf(kPointArray, {sub.body.data, 2 + size_t(Word(sub.body.data)) * 12});
-        } else if (sub.id == kFaceArray) {
-            CopyFaceArray(sub, w);
-        } else if (sub.id == kMeshMatrix) {
-            if (sub.body.size < 48)
-                Damaged("a mesh matrix is truncated");
-            w.Leaf(kMeshMatrix, {sub.body.data, 48});
-        }
+    if (pointArray) {
+        const Span body = pointArray->body;
+        if (body.size < 2 || 2 + size_t(Word(body.data)) * 12 > body.size)
+            Damaged("a vertex list is truncated");
+        points = Word(body.data);
+        w.Leaf(kPointArray, {body.data, 2 + size_t(points) * 12});
+    }
+    if (faceArray)
+        CopyFaceArray(*faceArray, points, w);
+    if (matrix) {
+        if (matrix->body.size < 48)
+            Damaged("a mesh matrix is truncated");
+        w.Leaf(kMeshMatrix, {matrix->body.data, 48});
     }
     w.End(start);
 }
