@@ -4,6 +4,7 @@
 #include "models/model_text.h"
 
 #include <cstring>
+#include <map>
 
 namespace lumora {
 
@@ -247,23 +248,57 @@ void CopyTrack(const Chunk& c, size_t valueSize, ChunkWriter& w)
     w.Leaf(c.id, {c.body.data, pos});
 }
 
-void CopyObjectNode(const Chunk& c, ChunkWriter& w)
+constexpr uint16_t kNoParent = 0xFFFF;
+
+uint16_t NodeIdOf(const Chunk& node, uint16_t fallback)
 {
-    const size_t start = w.Begin(kObjectNode);
-    for (const Chunk& sub : ChunksIn(c.body)) {
-        switch (sub.id) {
-        case kNodeId:
+    for (const Chunk& sub : ChunksIn(node.body))
+        if (sub.id == kNodeId) {
             if (sub.body.size < 2)
                 Damaged("a node id is truncated");
-            w.Leaf(kNodeId, {sub.body.data, 2});
-            break;
-        case kNodeHeader: {
-            const size_t name = NameLength(sub.body);
-            if (sub.body.size < name + 6)
-                Damaged("a node header is truncated");
-            w.Leaf(kNodeHeader, {sub.body.data, name + 6});
-            break;
+            return Word(sub.body.data);
         }
+    return fallback;
+}
+
+// One keyframe object node, renumbered: its id becomes its position among
+// the nodes, and a parent that is not an earlier node is dropped. The node
+// hierarchy is then a tree whatever ids the file gave (the chunk reader
+// would recurse without end over a cycle of parents).
+void CopyObjectNode(const Chunk& c, uint16_t index, const std::map<uint16_t, uint16_t>& earlier,
+                    ChunkWriter& w)
+{
+    const std::vector<Chunk> subs = ChunksIn(c.body);
+    const Chunk* header = nullptr;
+    for (const Chunk& sub : subs)
+        if (sub.id == kNodeHeader && !header)
+            header = &sub;
+
+    const size_t start = w.Begin(kObjectNode);
+    const uint8_t id[2] = {uint8_t(index), uint8_t(index >> 8)};
+    w.Leaf(kNodeId, {id, 2});
+    // Every node gets a header: without one the chunk reader leaves the
+    // parent id at 0, which may be the node's own id.
+    const size_t headerStart = w.Begin(kNodeHeader);
+    uint16_t parent = kNoParent;
+    if (header) {
+        const size_t name = NameLength(header->body);
+        if (header->body.size < name + 6)
+            Damaged("a node header is truncated");
+        w.Append(header->body.data, name + 4);
+        parent = Word(header->body.data + name + 4);
+    } else {
+        const uint8_t unnamed[5] = {0, 0, 0, 0, 0};
+        w.Append(unnamed, sizeof unnamed);
+    }
+    const auto found = earlier.find(parent);
+    w.Append16(parent != kNoParent && found != earlier.end() && found->second < index
+                   ? found->second
+                   : kNoParent);
+    w.End(headerStart);
+
+    for (const Chunk& sub : subs) {
+        switch (sub.id) {
         case kPivot:
             if (sub.body.size < 12)
                 Damaged("a pivot is truncated");
@@ -279,6 +314,25 @@ void CopyObjectNode(const Chunk& c, ChunkWriter& w)
         default:
             break;
         }
+    }
+    w.End(start);
+}
+
+void CopyKeyframer(const Chunk& c, ChunkWriter& w)
+{
+    std::vector<Chunk> nodes;
+    for (const Chunk& sub : ChunksIn(c.body))
+        if (sub.id == kObjectNode)
+            nodes.push_back(sub);
+    if (nodes.size() >= kNoParent)
+        Damaged("the file has too many keyframe nodes");
+    // Each node's id as the file gives it, to its position (first wins).
+    std::map<uint16_t, uint16_t> positionOfId;
+    const size_t start = w.Begin(kKeyframer);
+    for (size_t i = 0; i < nodes.size(); ++i) {
+        const uint16_t index = uint16_t(i);
+        positionOfId.emplace(NodeIdOf(nodes[i], index), index);
+        CopyObjectNode(nodes[i], index, positionOfId, w);
     }
     w.End(start);
 }
@@ -299,6 +353,7 @@ std::vector<uint8_t> FilterChunks3DS(std::string_view bytes)
 
     ChunkWriter w;
     const size_t main = w.Begin(kMain);
+    bool keyframerCopied = false;
     for (const Chunk& top : ChunksIn({file.data + kHeaderSize, length - kHeaderSize})) {
         if (top.id == kEditor) {
             const size_t editor = w.Begin(kEditor);
@@ -306,12 +361,10 @@ std::vector<uint8_t> FilterChunks3DS(std::string_view bytes)
                 if (sub.id == kNamedObject)
                     CopyNamedObject(sub, w);
             w.End(editor);
-        } else if (top.id == kKeyframer) {
-            const size_t keyframer = w.Begin(kKeyframer);
-            for (const Chunk& sub : ChunksIn(top.body))
-                if (sub.id == kObjectNode)
-                    CopyObjectNode(sub, w);
-            w.End(keyframer);
+        } else if (top.id == kKeyframer && !keyframerCopied) {
+            // Node ids count within one keyframer: a second one is dropped.
+            CopyKeyframer(top, w);
+            keyframerCopied = true;
         }
     }
     w.End(main);

@@ -500,6 +500,57 @@ TEST_F(Load3DSTest, DamagedFilesAreErrors)
     EXPECT_EQ(ErrorOf([&] { Load3DS(Path("b.3ds")); }), "List index out of bounds (9)");
 }
 
+// A chunk: id, length including the six header bytes, body.
+std::string Chunk3DS(uint16_t id, const std::string& body)
+{
+    std::string c;
+    const uint32_t length = uint32_t(body.size() + 6);
+    c += char(id & 0xff);
+    c += char(id >> 8);
+    for (int i = 0; i < 4; ++i)
+        c += char((length >> (8 * i)) & 0xff);
+    return c + body;
+}
+
+std::string Word3DS(uint16_t v)
+{
+    return std::string{char(v & 0xff), char(v >> 8)};
+}
+
+std::string TriangleMesh3DS(const std::string& name, uint16_t corner)
+{
+    std::string points = Word3DS(3) + std::string(36, '\0');
+    points[2 + 12] = '\x01'; // a small x on the second point keeps the face from being empty
+    const std::string faces = Word3DS(1) + Word3DS(0) + Word3DS(1) + Word3DS(corner) + Word3DS(0);
+    return Chunk3DS(0x4000,
+                    name + std::string(1, '\0') +
+                        Chunk3DS(0x4100, Chunk3DS(0x4110, points) + Chunk3DS(0x4120, faces)));
+}
+
+TEST_F(Load3DSTest, NodesWithoutHeadersOrWithLoopingParentsStillReadAsATree)
+{
+    const std::string header = std::string("A") + '\0' + Word3DS(0) + Word3DS(0);
+    const std::string nodes =
+        Chunk3DS(0xB002, Chunk3DS(0xB030, Word3DS(0)) +
+                             Chunk3DS(0xB013, std::string(12, '\0'))) + // no header
+        Chunk3DS(0xB002, Chunk3DS(0xB030, Word3DS(1)) +
+                             Chunk3DS(0xB010, header + Word3DS(1))) + // its own parent
+        Chunk3DS(0xB002, Chunk3DS(0xB030, Word3DS(2)) +
+                             Chunk3DS(0xB010, header + Word3DS(3))) + // parent later in the file
+        Chunk3DS(0xB002, Chunk3DS(0xB030, Word3DS(3)) + Chunk3DS(0xB010, header + Word3DS(2)));
+    const std::string file =
+        Chunk3DS(0x4D4D, Chunk3DS(0x3D3D, TriangleMesh3DS("A", 2)) + Chunk3DS(0xB000, nodes));
+    const Model3D model = Parse3DS(file);
+    EXPECT_EQ(model.Parts.size(), 3u); // the three nodes named "A"
+}
+
+TEST_F(Load3DSTest, AFaceCornerBeyondThePointsIsAnErrorBeforeTheChunkReaderSeesIt)
+{
+    const std::string file = Chunk3DS(0x4D4D, Chunk3DS(0x3D3D, TriangleMesh3DS("A", 40000)));
+    EXPECT_EQ(ErrorOf([&] { Parse3DS(file); }), "List index out of bounds (40000)");
+    EXPECT_NO_THROW(Parse3DS(Chunk3DS(0x4D4D, Chunk3DS(0x3D3D, TriangleMesh3DS("A", 2)))));
+}
+
 TEST_F(Load3DSTest, AnOversizedVertexCountIsAnError)
 {
     ASSERT_TRUE(test::Write3DS(Path("c.3ds"), {Square("A")}));
