@@ -97,7 +97,7 @@ std::optional<LanguageChoice> ChooseLanguage(const std::vector<LanguageListEntry
     int defaultItem = -1;
     for (size_t i = 0; i < entries.size(); ++i) {
         const QString& name = entries[i].DisplayName;
-        if (defaultItem < 0 && name == QLatin1String(kDefaultLanguageName))
+        if (name == QLatin1String(kDefaultLanguageName))
             defaultItem = static_cast<int>(i);
         // Only display names are compared: a path or an author that
         // happens to equal the stored name must not be taken for a

@@ -25,8 +25,9 @@ inline constexpr char kDefaultLanguageName[] = "English - default";
 const QStringList& LanguageWindowSections();
 
 // The language the scan chooses: the first file whose display name equals
-// currentName, else "English - default" (which then becomes the current
-// name), else the first file. Nothing for an empty list.
+// currentName, else the (last) file named "English - default", which then
+// becomes the current name, else the first file. Nothing for an empty
+// list.
 struct LanguageChoice
 {
     int Item = -1;

@@ -73,11 +73,6 @@ SettingsKey::~SettingsKey()
     settings_.endGroup();
 }
 
-bool SettingsKey::Exists() const
-{
-    return !settings_.childKeys().isEmpty();
-}
-
 bool SettingsKey::ReadInteger(const QString& name, int32_t& value) const
 {
     const QVariant v = settings_.value(name);

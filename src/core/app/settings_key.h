@@ -22,9 +22,6 @@ public:
     SettingsKey(const SettingsKey&) = delete;
     SettingsKey& operator=(const SettingsKey&) = delete;
 
-    // Whether the group holds any value at all.
-    bool Exists() const;
-
     bool ReadInteger(const QString& name, int32_t& value) const;
     bool ReadBool(const QString& name, bool& value) const;
     bool ReadFloat(const QString& name, double& value) const;
