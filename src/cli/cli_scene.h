@@ -1,12 +1,11 @@
 #pragma once
-// What lumora-render draws and loads: the built-in example, and the depth
-// map and tile bitmap made from picture files.
+// What lumora-render loads and generates: the depth map made from a picture
+// file, and the tile bitmap of a one-object tile map.
 
 #include <QImage>
 #include <memory>
 
 namespace lumora {
-class RandomGenerator;
 class TPixelEngine;
 class TPixelEngine256;
 class TileRandomSource;
@@ -18,19 +17,8 @@ namespace lumora::cli {
 inline constexpr int kExampleWidth = 600;
 inline constexpr int kExampleHeight = 450;
 
-// A depth scene of a few shapes and a text on the far plane.
-std::unique_ptr<TPixelEngine256> DrawExampleDepthMap(int width, int height);
-
-// A random-dot tile bitmap: every pixel one of a few bright colours.
-std::unique_ptr<TPixelEngine> MakeRandomDotTile(int tileWidth, int height, RandomGenerator& random);
-
 // The depth picture as grey: the blue byte of each pixel.
 std::unique_ptr<TPixelEngine256> DepthMapFromPicture(const QImage& picture);
-
-// The tile picture scaled to the tile width with its proportions kept, and
-// repeated from the top down to the render height.
-std::unique_ptr<TPixelEngine> TileBitmapFromPicture(const QImage& picture, int tileWidth,
-                                                    int height);
 
 struct TileKindRequest;
 

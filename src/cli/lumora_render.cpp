@@ -3,15 +3,20 @@
 
 #include "cli_scene.h"
 #include "common/lumora_error.h"
+#include "common/numeric.h"
 #include "common/random_generator.h"
+#include "depthmap/example_depth_scene.h"
 #include "imageio/picture_file.h"
 #include "imageio/pixel_engine_conversion.h"
+#include "plugins/tool_dm_plugin.h"
 #include "render_command_line.h"
 #include "rendering/lumo_pixelengine.h"
 #include "rendering/lumo_pixelengine256.h"
 #include "rendering/render_options.h"
 #include "rendering/stereogram_render.h"
 #include "tilemap/tile_random_source.h"
+#include "tilemap/tile_tm_image.h"
+#include "tilemap/tile_tm_randomdot.h"
 
 #include <QGuiApplication>
 #include <cstdio>
@@ -87,12 +92,15 @@ int Run(const cli::RenderRequest& request)
     std::unique_ptr<TPixelEngine256> depth;
     QImage tilePicture;
     if (request.Example) {
-        depth = cli::DrawExampleDepthMap(cli::kExampleWidth, cli::kExampleHeight);
+        depth = ComposeExampleDepthScene(cli::kExampleWidth, cli::kExampleHeight);
     } else {
         const QImage depthPicture = ReadPicture(request.DepthPath, "depth");
         CheckRenderSize(depthPicture.width(), depthPicture.height());
         depth = cli::DepthMapFromPicture(depthPicture);
     }
+    if (!request.PlugInPath.isEmpty())
+        RenderPlugInFile(request.PlugInPath, request.ImageNumber, *depth,
+                         IntRect{0, 0, depth->Width(), depth->Height()});
     if (tileFromPicture && !request.TilePath.isEmpty())
         tilePicture = ReadPicture(request.TilePath, "tile");
     options.RenderOptions_RenderWidth = depth->Width();
@@ -103,18 +111,20 @@ int Run(const cli::RenderRequest& request)
     if (options.RenderOptions_Tile_Width < 1)
         throw LumoraError("the viewing geometry gives a tile width below 1 pixel");
 
-    const int tw = options.RenderOptions_Tile_Width;
     const int h = options.RenderOptions_RenderHeight;
-    std::unique_ptr<TPixelEngine> tile;
-    if (request.TileKind) {
-        TileRandomSource tileRandom =
-            request.Seed ? TileRandomSource(random, *request.Seed) : TileRandomSource(random);
-        tile = cli::TileBitmapFromKind(*request.TileKind, tilePicture, options, h, tileRandom);
-    } else if (request.Example) {
-        tile = cli::MakeRandomDotTile(tw, h, random);
-    } else {
-        tile = cli::TileBitmapFromPicture(tilePicture, tw, h);
+    // Without a kind the example takes a random-dot tile and a tile picture
+    // an image tile with its proportions kept, as the tile map would.
+    cli::TileKindRequest tileKind;
+    tileKind.Kind = request.Example ? Tile_tm_RandomDot::KindCode : Tile_tm_Image::KindCode;
+    if (request.Example) {
+        // Dense, full-range dots make the example easy on the eyes.
+        tileKind.Density = 100;
+        tileKind.MaxPct = {100, 100, 100};
     }
+    TileRandomSource tileRandom =
+        request.Seed ? TileRandomSource(random, *request.Seed) : TileRandomSource(random);
+    const std::unique_ptr<TPixelEngine> tile = cli::TileBitmapFromKind(
+        request.TileKind.value_or(tileKind), tilePicture, options, h, tileRandom);
 
     const std::unique_ptr<TPixelEngine> stereogram = RenderStereogramRows(options, *depth, *tile);
     SavePictureFile(request.OutputPath, FromPixelEngine(*stereogram), outputFilter);
@@ -130,9 +140,13 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(QuietMessageHandler);
-    QGuiApplication app(argc, argv);
-    QStringList arguments = QGuiApplication::arguments();
-    arguments.removeFirst();
+    // Taken before Qt sees them: QGuiApplication eats options of its own
+    // such as --plugin.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    int qtArgc = 1;
+    QGuiApplication app(qtArgc, argv);
     try {
         const cli::RenderRequest request = cli::ParseRenderArguments(arguments);
         if (request.Help) {

@@ -8,6 +8,9 @@ namespace lumora::cli {
 
 namespace {
 
+// The plug-in dialog's range of image numbers.
+constexpr int kMaxImageNumber = 100000;
+
 class ArgumentReader
 {
 public:
@@ -195,6 +198,7 @@ RenderRequest ParseRenderArguments(const QStringList& arguments)
     RenderRequest request;
     RenderOptions& o = request.Options;
     bool startGiven = false;
+    bool imageNumberGiven = false;
     TileKindRequest kind;
     QStringList kindFlags;
     ArgumentReader reader(arguments);
@@ -240,6 +244,11 @@ RenderRequest ParseRenderArguments(const QStringList& arguments)
             o.RenderOptions_Settings_customrenderdirection =
                 reader.IntegerOf(flag, kMinRenderPixels, kMaxRenderPixels);
             startGiven = true;
+        } else if (flag == "--plugin")
+            request.PlugInPath = reader.ValueOf(flag);
+        else if (flag == "--image-number") {
+            request.ImageNumber = reader.IntegerOf(flag, 0, kMaxImageNumber);
+            imageNumberGiven = true;
         } else if (flag == "--cross-eye")
             o.RenderOptions_Settings_Divergenz = false;
         else
@@ -250,6 +259,8 @@ RenderRequest ParseRenderArguments(const QStringList& arguments)
         throw UsageError("--start needs --direction 4");
     o.RenderOptions_Settings_quality = SelectQuality(o.RenderOptions_Settings_quality);
     CheckTileKind(request, kind, kindFlags);
+    if (imageNumberGiven && request.PlugInPath.isEmpty())
+        throw UsageError("--image-number needs --plugin FILE.lpi");
     CheckComplete(request);
     return request;
 }
@@ -277,6 +288,8 @@ QString UsageText()
         "  --direction N        1 left to right, 2 centre, 3 right to left,\n"
         "                       4 custom (2)\n"
         "  --start PIXELS       start column with --direction 4 (300)\n"
+        "  --plugin FILE.lpi    draw a plug-in over the whole depth map\n"
+        "  --image-number N     the plug-in's image number, 0..100000 (0)\n"
         "  --cross-eye          render for crossed eyes\n"
         "\n"
         "In place of a tile picture, --tile-kind makes the tile map of one tile object:\n"

@@ -37,6 +37,8 @@ struct RenderRequest
     std::optional<int> TileWidth; // otherwise computed from the geometry
     std::optional<TileKindRequest> TileKind;
     std::optional<uint32_t> Seed; // otherwise the clock
+    QString PlugInPath;           // a plug-in drawn over the whole depth map
+    int ImageNumber = 0;
     RenderOptions Options;
 };
 

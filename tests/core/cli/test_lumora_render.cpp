@@ -257,6 +257,40 @@ TEST_F(LumoraRenderProgram, TileKindsRenderReproduciblyFromASeed)
     EXPECT_EQ(pictured.pixel(300, 200), qRgb(200, 100, 50));
 }
 
+TEST_F(LumoraRenderProgram, APlugInDrawsIntoTheDepthMap)
+{
+    QImage depth(160, 80, QImage::Format_RGB888);
+    depth.fill(Qt::black);
+    ASSERT_TRUE(depth.save(Path("flat.png")));
+    QImage tile(20, 20, QImage::Format_RGB888);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 20; ++x)
+            tile.setPixel(x, y, qRgb(x * 12, y * 12, (x * y) % 256));
+    ASSERT_TRUE(tile.save(Path("tile.png")));
+    const QString plugIn = QStringLiteral(LUMORA_SHARE_DIR "/PlugIns/GradientXa.lpi");
+    const QStringList common = {"--depth", Path("flat.png"), "--tile", Path("tile.png")};
+
+    ASSERT_EQ(Run(common + QStringList{"-o", Path("flat-out.png")}).exitCode, 0);
+    const Result r = Run(common + QStringList{"--plugin", plugIn, "--image-number", "3", "-o",
+                                              Path("ramp-out.png")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    // The flat map repeats every 90 pixels; the ramp bends every row.
+    const QImage flat = QImage(Path("flat-out.png")).convertToFormat(QImage::Format_RGB888);
+    const QImage ramp = QImage(Path("ramp-out.png")).convertToFormat(QImage::Format_RGB888);
+    int flatBreaks = 0, rampBreaks = 0;
+    for (int x = 0; x + 90 < 160; ++x) {
+        flatBreaks += flat.pixel(x, 40) != flat.pixel(x + 90, 40);
+        rampBreaks += ramp.pixel(x, 40) != ramp.pixel(x + 90, 40);
+    }
+    EXPECT_EQ(flatBreaks, 0);
+    EXPECT_GT(rampBreaks, 10);
+
+    const Result missing =
+        Run(common + QStringList{"--plugin", Path("none.lpi"), "-o", Path("x.png")});
+    EXPECT_EQ(missing.exitCode, 2);
+    EXPECT_EQ(missing.err.count('\n'), 1) << missing.err.toStdString();
+}
+
 TEST_F(LumoraRenderProgram, FailuresPrintOneLineAndExitWithTwo)
 {
     QImage huge(10001, 2, QImage::Format_RGB888);
