@@ -89,19 +89,26 @@ void Image(benchmark::State& state)
     Build(state, image);
 }
 
-// Render widths at 4:3; the second argument is the angle (or the rounding,
-// or the crop in percent).
+// Render widths at 4:3, up to the largest render; the second argument is
+// the angle (or the rounding, or the crop in percent).
 BENCHMARK(LinearGradient)
     ->ArgsProduct({{1000, 4000}, {0, 90, 30, 89, 135}})
+    ->Args({10000, 0})
+    ->Args({10000, 30})
     ->Unit(benchmark::kMillisecond);
-BENCHMARK(HalfEllipseGradient)->ArgsProduct({{1000, 4000}, {0, 90}})->Unit(benchmark::kMillisecond);
+BENCHMARK(HalfEllipseGradient)
+    ->ArgsProduct({{1000, 4000, 10000}, {0, 90}})
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(RadialRectangleGradient)
-    ->ArgsProduct({{1000, 4000}, {0, 30}})
+    ->ArgsProduct({{1000, 4000, 10000}, {0, 30}})
     ->Unit(benchmark::kMillisecond);
-BENCHMARK(RadialEllipseGradient)->Arg(1000)->Arg(4000)->Unit(benchmark::kMillisecond);
-BENCHMARK(Wave)->ArgsProduct({{1000, 4000}, {0, 45}})->Unit(benchmark::kMillisecond);
-BENCHMARK(RadialWave)->Arg(1000)->Arg(4000)->Unit(benchmark::kMillisecond);
-BENCHMARK(Image)->ArgsProduct({{1000, 4000}, {0, 10}})->Unit(benchmark::kMillisecond);
+BENCHMARK(RadialEllipseGradient)->Arg(1000)->Arg(4000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(Wave)
+    ->ArgsProduct({{1000, 4000}, {0, 45}})
+    ->Args({10000, 45})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(RadialWave)->Arg(1000)->Arg(4000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(Image)->ArgsProduct({{1000, 4000, 10000}, {0, 10}})->Unit(benchmark::kMillisecond);
 
 } // namespace
 

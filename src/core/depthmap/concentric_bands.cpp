@@ -7,7 +7,7 @@ namespace lumora {
 
 void DrawConcentricBands(TPixelEngine256& picture, uint8_t startDepth, uint8_t endDepth,
                          uint8_t tipSize, bool invert,
-                         const std::function<void(TPixelEngine256&, const Box&)>& drawBand)
+                         const std::function<BandShape(const Box&)>& bandShape)
 {
     const int32_t W = picture.Width();
     const int32_t H = picture.Height();
@@ -23,16 +23,16 @@ void DrawConcentricBands(TPixelEngine256& picture, uint8_t startDepth, uint8_t e
     const int32_t steps = half - f;
     if (steps < 0)
         return;
+    NestedBandPainter painter(picture);
     for (int32_t k = 0; k <= steps; ++k) {
         // The last band is the plateau and carries the inner depth, also
         // when it is the only one (MulDiv by 0 would answer -1).
         const int32_t grey = steps == 0 ? inner : outer + MulDiv(k, inner - outer, steps);
         const int32_t l = static_cast<int32_t>(Round(k * ratio));
         const Box band = flat ? Box{l, k, W - l, H - k} : Box{k, l, W - k, H - l};
-        picture.SetBrushGrey(grey & 0xFF);
-        picture.SetPen(1, true);
-        drawBand(picture, band);
+        painter.Add(bandShape(band), static_cast<uint8_t>(grey & 0xFF));
     }
+    painter.Finish();
 }
 
 } // namespace lumora

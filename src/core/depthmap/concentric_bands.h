@@ -4,6 +4,7 @@
 // longer axis in proportion to the picture's sides.
 
 #include "depthmap/box.h"
+#include "depthmap/nested_bands.h"
 
 #include <cstdint>
 #include <functional>
@@ -14,10 +15,10 @@ class TPixelEngine256;
 
 // Fills picture with the transparent value (0, or 255 when inverted) and
 // draws the bands from the outer depth (StartDepth, or EndDepth when
-// inverted) to the inner one. Each band sets its grey as brush and pen
-// (one pixel, square ends) and hands its rectangle to drawBand.
+// inverted) to the inner one, each in its grey with a one-pixel pen of
+// square ends, as the shape bandShape makes of the band's rectangle.
 void DrawConcentricBands(TPixelEngine256& picture, uint8_t startDepth, uint8_t endDepth,
                          uint8_t tipSize, bool invert,
-                         const std::function<void(TPixelEngine256&, const Box&)>& drawBand);
+                         const std::function<BandShape(const Box&)>& bandShape);
 
 } // namespace lumora

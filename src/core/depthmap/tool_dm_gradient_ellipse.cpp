@@ -1,6 +1,7 @@
 #include "depthmap/tool_dm_gradient_ellipse.h"
 
 #include "common/numeric.h"
+#include "depthmap/nested_bands.h"
 #include "rendering/lumo_pixelengine256.h"
 #include "stream/project_stream_reader.h"
 #include "stream/project_stream_writer.h"
@@ -53,29 +54,38 @@ void Tool_dm_Gradient_Ellipse::BuildPicture(TPixelEngine256& picture) const
     else
         return;
     const int32_t b = DrawnAngle();
+    if (b != 0 && b != 90 && b != 180 && b != 270 && b != 360)
+        return;
     // Band i is the half of an ellipse that reaches i pixels less far from
     // the centre edge; the outermost (i = 0) touches the far edge.
+    NestedBandPainter bands(picture);
     for (int i = 0; i <= n; ++i) {
-        picture.SetBrushGrey((m + MulDiv(i, o - m, n)) & 0xFF);
-        picture.SetPen(1, true);
+        const auto grey = static_cast<uint8_t>((m + MulDiv(i, o - m, n)) & 0xFF);
         switch (b) {
         case 0:
         case 360:
-            picture.Chord(i, 0, 2 * W - i, H, W, 0, W, H);
+            bands.Add(
+                BandShape::ChordOf(Box{i, 0, 2 * W - i, H}, W, 0, W, H, BandShape::Half::Left),
+                grey);
             break;
         case 180:
-            picture.Chord(i - W, 0, W - i, H, 0, H, 0, 0);
+            bands.Add(
+                BandShape::ChordOf(Box{i - W, 0, W - i, H}, 0, H, 0, 0, BandShape::Half::Right),
+                grey);
             break;
         case 90:
-            picture.Chord(0, i - H, W, H - i, 0, 0, W, 0);
-            break;
-        case 270:
-            picture.Chord(0, i, W, 2 * H - i, W, H, 0, H);
+            bands.Add(
+                BandShape::ChordOf(Box{0, i - H, W, H - i}, 0, 0, W, 0, BandShape::Half::Lower),
+                grey);
             break;
         default:
-            return;
+            bands.Add(
+                BandShape::ChordOf(Box{0, i, W, 2 * H - i}, W, H, 0, H, BandShape::Half::Upper),
+                grey);
+            break;
         }
     }
+    bands.Finish();
 }
 
 void Tool_dm_Gradient_Ellipse::SaveToStream(ProjectStreamWriter& stream) const

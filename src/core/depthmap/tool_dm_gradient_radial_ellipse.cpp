@@ -26,9 +26,7 @@ bool Tool_dm_Gradient_Radial_Ellipse::HitTest(int32_t x, int32_t y) const
 void Tool_dm_Gradient_Radial_Ellipse::BuildPicture(TPixelEngine256& picture) const
 {
     DrawConcentricBands(picture, StartDepth, EndDepth, TipSize, Invert,
-                        [](TPixelEngine256& p, const Box& band) {
-                            p.Ellipse(band.Left, band.Top, band.Right, band.Bottom);
-                        });
+                        [](const Box& band) { return BandShape::EllipseOf(band); });
 }
 
 void Tool_dm_Gradient_Radial_Ellipse::SaveToStream(ProjectStreamWriter& stream) const

@@ -45,16 +45,12 @@ int Tool_dm_Gradient_Radial_Rectangle::TransparentValue() const
 
 void Tool_dm_Gradient_Radial_Rectangle::BuildPicture(TPixelEngine256& picture) const
 {
-    DrawConcentricBands(picture, StartDepth, EndDepth, TipSize, Invert,
-                        [this](TPixelEngine256& p, const Box& band) {
-                            if (Roundness == 0) {
-                                p.Rectangle(band.Left, band.Top, band.Right, band.Bottom);
-                                return;
-                            }
-                            const int32_t r =
-                                CornerSize(band.Right - band.Left, band.Bottom - band.Top);
-                            p.RoundRect(band.Left, band.Top, band.Right, band.Bottom, r, r);
-                        });
+    DrawConcentricBands(picture, StartDepth, EndDepth, TipSize, Invert, [this](const Box& band) {
+        if (Roundness == 0)
+            return BandShape::RectangleOf(band);
+        return BandShape::RoundRectOf(band,
+                                      CornerSize(band.Right - band.Left, band.Bottom - band.Top));
+    });
 }
 
 void Tool_dm_Gradient_Radial_Rectangle::SaveToStream(ProjectStreamWriter& stream) const

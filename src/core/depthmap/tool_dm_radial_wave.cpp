@@ -1,6 +1,7 @@
 #include "depthmap/tool_dm_radial_wave.h"
 
 #include "common/numeric.h"
+#include "depthmap/nested_bands.h"
 #include "depthmap/shape_geometry.h"
 #include "depthmap/wave_profile.h"
 #include "rendering/lumo_pixelengine256.h"
@@ -29,11 +30,11 @@ void Tool_dm_Radial_Wave::BuildPicture(TPixelEngine256& picture) const
     const int32_t H = picture.Height();
     const WaveProfile wave(Bound1, Bound2, Phase, Invert);
     const int32_t h = InnermostRing(W, H);
-    for (int32_t i = 0; i <= h; ++i) {
-        picture.SetBrushGrey(static_cast<int>(Round(wave.Value(i, h, WaveCount)) & 0xFF));
-        picture.SetPen(1, true);
-        picture.Ellipse(i, i, W - i, H - i);
-    }
+    NestedBandPainter rings(picture);
+    for (int32_t i = 0; i <= h; ++i)
+        rings.Add(BandShape::EllipseOf(Box{i, i, W - i, H - i}),
+                  static_cast<uint8_t>(Round(wave.Value(i, h, WaveCount)) & 0xFF));
+    rings.Finish();
 }
 
 void Tool_dm_Radial_Wave::SaveToStream(ProjectStreamWriter& stream) const
