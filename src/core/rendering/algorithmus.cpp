@@ -126,44 +126,40 @@ void Algorithmus::LinkRow(const uint8_t* depthRow)
         linkLeft[x] = x;
         linkRight[x] = x;
     }
-    int32_t s = 0;
-    int32_t halfS = 0;
-    int positionsLeftInPixel = 0;
-    for (int x = 0; x < wos; ++x) {
-        if (positionsLeftInPixel == 0) {
-            const uint8_t d = *depthRow++;
-            s = separationOfDepth[d];
-            halfS = halfSeparationOfDepth[d];
-            positionsLeftInPixel = os;
-        }
-        --positionsLeftInPixel;
-        const int32_t left = x - halfS;
-        const int32_t right = left + s;
-        if (left < 0 || right >= wos)
-            continue;
-        bool visible = true;
-        const int32_t partnerOfRight = linkLeft[right];
-        if (partnerOfRight != right) {
-            if (partnerOfRight < left) {
-                // The old link spans farther: the nearer point hides it.
-                linkRight[partnerOfRight] = partnerOfRight;
-                linkLeft[right] = right;
-            } else {
-                visible = false;
+    const int w = w_;
+    // One depth byte per pixel gives the separation of its os positions.
+    for (int p = 0, x = 0; p < w; ++p) {
+        const uint8_t d = depthRow[p];
+        const int32_t s = separationOfDepth[d];
+        int32_t left = x - halfSeparationOfDepth[d];
+        int32_t right = left + s;
+        for (const int end = x + os; x < end; ++x, ++left, ++right) {
+            if (left < 0 || right >= wos)
+                continue;
+            bool visible = true;
+            const int32_t partnerOfRight = linkLeft[right];
+            if (partnerOfRight != right) {
+                if (partnerOfRight < left) {
+                    // The old link spans farther: the nearer point hides it.
+                    linkRight[partnerOfRight] = partnerOfRight;
+                    linkLeft[right] = right;
+                } else {
+                    visible = false;
+                }
             }
-        }
-        const int32_t partnerOfLeft = linkRight[left];
-        if (partnerOfLeft != left) {
-            if (partnerOfLeft > right) {
-                linkLeft[partnerOfLeft] = partnerOfLeft;
-                linkRight[left] = left;
-            } else {
-                visible = false;
+            const int32_t partnerOfLeft = linkRight[left];
+            if (partnerOfLeft != left) {
+                if (partnerOfLeft > right) {
+                    linkLeft[partnerOfLeft] = partnerOfLeft;
+                    linkRight[left] = left;
+                } else {
+                    visible = false;
+                }
             }
-        }
-        if (visible) {
-            linkLeft[right] = left;
-            linkRight[left] = right;
+            if (visible) {
+                linkLeft[right] = left;
+                linkRight[left] = right;
+            }
         }
     }
 }
@@ -233,9 +229,34 @@ void Algorithmus::ColourLeftward(const TPixelEngine& tile, int r)
     }
 }
 
+namespace {
+
+// Red and blue are summed side by side in 16-bit lanes of one word: at most
+// 10 x 255 per lane, so no lane spills into the next. A factor known at
+// compile time turns the divisions into multiplications.
+template <int Os>
+void AverageGroups(const uint32_t* colours, int runtimeOs, int w, uint8_t* outputRow)
+{
+    const auto os = static_cast<uint32_t>(Os > 0 ? Os : runtimeOs);
+    for (int p = 0; p < w; ++p) {
+        uint32_t redBlue = 0, green = 0;
+        for (uint32_t j = 0; j < os; ++j) {
+            const uint32_t c = *colours++;
+            redBlue += c & 0x00FF00FFu;
+            green += (c >> 8) & 0xFFu;
+        }
+        outputRow[3 * p] = static_cast<uint8_t>((redBlue >> 16) / os);
+        outputRow[3 * p + 1] = static_cast<uint8_t>(green / os);
+        outputRow[3 * p + 2] = static_cast<uint8_t>((redBlue & 0xFFFFu) / os);
+    }
+}
+
+} // namespace
+
 void Algorithmus::AverageDown(const uint32_t* colours, int os, int w, uint8_t* outputRow)
 {
-    if (os == 1) {
+    switch (os) {
+    case 1:
         for (int p = 0; p < w; ++p) {
             const uint32_t c = colours[p];
             outputRow[3 * p] = static_cast<uint8_t>(c >> 16);
@@ -243,18 +264,16 @@ void Algorithmus::AverageDown(const uint32_t* colours, int os, int w, uint8_t* o
             outputRow[3 * p + 2] = static_cast<uint8_t>(c);
         }
         return;
-    }
-    for (int p = 0; p < w; ++p) {
-        uint32_t red = 0, green = 0, blue = 0;
-        for (int j = 0; j < os; ++j) {
-            const uint32_t c = *colours++;
-            red += c & 0xFF;
-            green += (c >> 8) & 0xFF;
-            blue += c >> 16;
-        }
-        outputRow[3 * p] = static_cast<uint8_t>(blue / static_cast<uint32_t>(os));
-        outputRow[3 * p + 1] = static_cast<uint8_t>(green / static_cast<uint32_t>(os));
-        outputRow[3 * p + 2] = static_cast<uint8_t>(red / static_cast<uint32_t>(os));
+    case 2:
+        return AverageGroups<2>(colours, os, w, outputRow);
+    case 4:
+        return AverageGroups<4>(colours, os, w, outputRow);
+    case 6:
+        return AverageGroups<6>(colours, os, w, outputRow);
+    case 10:
+        return AverageGroups<10>(colours, os, w, outputRow);
+    default:
+        return AverageGroups<0>(colours, os, w, outputRow);
     }
 }
 
