@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cfenv>
 #include <cmath>
+#include <cstring>
 #include <numbers>
 #include <vector>
 
@@ -21,8 +22,16 @@ struct SweepLine
 
 struct SweepPlan
 {
-    int PenWidth = 1;
-    std::vector<SweepLine> Lines;
+    // Columns: one-pixel lines (x, 0)-(x, H); Rows: (0, y)-(W, y); else
+    // two-pixel lines across the picture.
+    enum class Layout
+    {
+        Columns,
+        Rows,
+        Diagonal,
+    };
+    Layout Lines = Layout::Diagonal;
+    std::vector<SweepLine> Steps;
 };
 
 // Line ends far outside the picture are cut to a range every drawing
@@ -46,15 +55,17 @@ double Tangent(int64_t degrees)
 {
     SweepPlan plan;
     auto add = [&](double x1, double y1, double x2, double y2, const SweepStep& step) {
-        plan.Lines.push_back({Coordinate(x1), Coordinate(y1), Coordinate(x2), Coordinate(y2),
+        plan.Steps.push_back({Coordinate(x1), Coordinate(y1), Coordinate(x2), Coordinate(y2),
                               static_cast<uint8_t>(greyOf(step) & 0xFF)});
     };
     if (a == 0 || a == 180 || a == 360) {
+        plan.Lines = SweepPlan::Layout::Columns;
         for (int x = 0; x <= W; ++x)
             add(x, 0, x, H, SweepStep{x, W, false, 0, 0});
         return plan;
     }
     if (a == 90 || a == 270) {
+        plan.Lines = SweepPlan::Layout::Rows;
         for (int y = 0; y <= H; ++y)
             add(0, y, W, y, SweepStep{y, H, false, 0, 0});
         return plan;
@@ -64,7 +75,6 @@ double Tangent(int64_t degrees)
     if (!rising && !falling)
         return plan;
 
-    plan.PenWidth = 2;
     const double w = W;
     const double h = H;
     const double phi = std::atan(h / w);
@@ -76,7 +86,7 @@ double Tangent(int64_t degrees)
     const bool wide = W >= H;
     const int count = wide ? W : H;
     const double divisor = wide ? std::cos(phi) : std::sin(phi);
-    plan.Lines.reserve(static_cast<size_t>(count) + 1);
+    plan.Steps.reserve(static_cast<size_t>(count) + 1);
     for (int i = 0; i <= count; ++i) {
         const double d = i / divisor;
         const double e = std::sqrt(std::max(0.0, d * d - static_cast<double>(i) * i));
@@ -91,6 +101,26 @@ double Tangent(int64_t degrees)
             add(slope * i + e, 0, e - slope * (h - i), h, step);
     }
     return plan;
+}
+
+// A one-pixel line leaves out its end point: line (x, 0)-(x, H) is column x
+// of every row, line (0, y)-(W, y) all of row y. Written straight into the
+// rows, the same pixels as the lines, without stepping along each line.
+void FillColumns(TPixelEngine256& picture, const std::vector<SweepLine>& lines)
+{
+    const int W = picture.Width();
+    std::vector<uint8_t> row(static_cast<size_t>(W), 0);
+    for (const SweepLine& line : lines)
+        if (line.X1 >= 0 && line.X1 < W)
+            row[static_cast<size_t>(line.X1)] = line.Grey;
+    for (int i = 0; i < picture.Height(); ++i)
+        std::memcpy(picture.Row(i), row.data(), row.size());
+}
+
+void FillRows(TPixelEngine256& picture, const std::vector<SweepLine>& lines)
+{
+    for (const SweepLine& line : lines)
+        picture.FillRect(0, line.Y1, picture.Width(), line.Y1 + 1, line.Grey);
 }
 
 } // namespace
@@ -115,13 +145,23 @@ void DrawLinearSweep(TPixelEngine256& picture, int64_t angle, const SweepGrey& g
         RoundingModeGuard downward(FE_DOWNWARD);
         plan = PlanSweep(W, H, angle, greyOf);
     }
-    picture.SetClipRect(0, 0, W, H);
-    for (const SweepLine& line : plan.Lines) {
-        picture.SetBrushGrey(line.Grey);
-        picture.SetPen(plan.PenWidth, false);
-        picture.Line(line.X1, line.Y1, line.X2, line.Y2);
+    switch (plan.Lines) {
+    case SweepPlan::Layout::Columns:
+        FillColumns(picture, plan.Steps);
+        break;
+    case SweepPlan::Layout::Rows:
+        FillRows(picture, plan.Steps);
+        break;
+    case SweepPlan::Layout::Diagonal:
+        picture.SetClipRect(0, 0, W, H);
+        for (const SweepLine& line : plan.Steps) {
+            picture.SetBrushGrey(line.Grey);
+            picture.SetPen(2, false);
+            picture.Line(line.X1, line.Y1, line.X2, line.Y2);
+        }
+        picture.ResetClip();
+        break;
     }
-    picture.ResetClip();
 }
 
 } // namespace lumora

@@ -88,6 +88,35 @@ INSTANTIATE_TEST_SUITE_P(
                     AxisCase{"At270Inverted", 270, false, false, true, false, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// The axis-parallel sweep writes its lines straight into the rows: the
+// same pixels as one-pixel lines drawn by the buffer, on random sizes.
+TEST(Kind6, AxisSweepEqualsTheBuffersOnePixelLines)
+{
+    std::mt19937 random(3);
+    for (int n = 0; n < 40; ++n) {
+        const int W = 1 + static_cast<int>(random() % 150),
+                  H = 1 + static_cast<int>(random() % 150);
+        const int angle = n % 2 == 0 ? 0 : 90;
+        const auto g =
+            Linear(W, H, angle, static_cast<uint8_t>(random()), static_cast<uint8_t>(random()));
+        TPixelEngine256 plain(W, H);
+        plain.SetClipRect(0, 0, W, H);
+        const int m = g->StartDepth, o = g->EndDepth;
+        const int count = angle == 0 ? W : H;
+        for (int i = 0; i <= count; ++i) {
+            // At 90 the top row is step 0 and carries EndDepth.
+            const int grey = angle == 0 ? m + MulDiv(i, o - m, W) : o + MulDiv(i, m - o, H);
+            plain.SetBrushGrey(grey);
+            plain.SetPen(1, false);
+            if (angle == 0)
+                plain.Line(i, 0, i, H);
+            else
+                plain.Line(0, i, W, i);
+        }
+        ASSERT_TRUE(SamePicture(*g->Picture, plain)) << W << "x" << H << " at " << angle;
+    }
+}
+
 struct DiagonalCase
 {
     int w, h, angle;
