@@ -1,5 +1,5 @@
 #pragma once
-// Helpers for the tests of the picture-keeping depth kinds: pixels in
+// What the tests of the picture-keeping depth kinds share: pixels in
 // picture order, comparisons, and records written and read back.
 #include "depthmap/depth_kind_registry.h"
 #include "rendering/lumo_pixelengine256.h"
