@@ -1,15 +1,14 @@
 #pragma once
-// What lumora-render loads and generates: the depth map made from a picture
-// file, and the tile bitmap of a one-object tile map.
+// What lumora-render builds its project from: the depth map made from a
+// picture file, the tile object asked for and the afterburner objects.
 
 #include <QImage>
 #include <memory>
 
 namespace lumora {
-class TPixelEngine;
 class TPixelEngine256;
-class TileRandomSource;
-struct RenderOptions;
+class Tile_tm;
+class Tool_ab;
 } // namespace lumora
 
 namespace lumora::cli {
@@ -21,13 +20,16 @@ inline constexpr int kExampleHeight = 450;
 std::unique_ptr<TPixelEngine256> DepthMapFromPicture(const QImage& picture);
 
 struct TileKindRequest;
+struct AfterburnerRequest;
 
-// The tile bitmap (tile width x height) of a tile map holding one object of
-// the kind asked for, generated and fitted as a render does. picture is the
+// The tile object of the kind asked for, at the tile width. picture is the
 // image tile's picture (unused by the other kinds).
-std::unique_ptr<TPixelEngine> TileBitmapFromKind(const TileKindRequest& request,
-                                                 const QImage& picture,
-                                                 const RenderOptions& options, int height,
-                                                 TileRandomSource& random);
+std::unique_ptr<Tile_tm> MakeTileObject(const TileKindRequest& request, const QImage& picture,
+                                        int tileWidth);
+
+// The afterburner object asked for; an overlay links its height to the
+// composer size. Throws LumoraError when a frame picture cannot be read.
+std::unique_ptr<Tool_ab> MakeAfterburnerObject(const AfterburnerRequest& request, int composerWidth,
+                                               int composerHeight);
 
 } // namespace lumora::cli

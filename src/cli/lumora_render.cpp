@@ -1,19 +1,23 @@
 // lumora-render: renders a stereogram from the command line, without a
 // display.
 
+#include "afterburner/tool_ab.h"
 #include "cli_scene.h"
 #include "common/lumora_error.h"
 #include "common/numeric.h"
 #include "common/random_generator.h"
 #include "depthmap/example_depth_scene.h"
+#include "depthmap/tool_dm_image.h"
 #include "imageio/picture_file.h"
 #include "imageio/pixel_engine_conversion.h"
 #include "plugins/tool_dm_plugin.h"
+#include "progress_bar.h"
+#include "project/project.h"
+#include "project/render_stereogram.h"
 #include "render_command_line.h"
 #include "rendering/lumo_pixelengine.h"
 #include "rendering/lumo_pixelengine256.h"
 #include "rendering/render_options.h"
-#include "rendering/stereogram_render.h"
 #include "tilemap/tile_random_source.h"
 #include "tilemap/tile_tm_image.h"
 #include "tilemap/tile_tm_randomdot.h"
@@ -78,42 +82,51 @@ void CheckRenderSize(int width, int height)
                               .toStdString());
 }
 
-int Run(const cli::RenderRequest& request)
+// The depth stage: the example scene, or the depth picture as one image
+// object over a composer of its size; a plug-in over the whole of it.
+void BuildDepth(const cli::RenderRequest& request, Project& project)
 {
-    const int outputFilter = OutputFilter(request.OutputPath);
-    RenderOptions options = request.Options;
-    RandomGenerator random;
-    if (request.Seed)
-        random.SetSeed(*request.Seed);
-    else
-        random.Randomize();
-    const bool tileFromPicture = !request.TileKind || request.TileKind->Kind == 3;
-
-    std::unique_ptr<TPixelEngine256> depth;
-    QImage tilePicture;
     if (request.Example) {
-        depth = ComposeExampleDepthScene(cli::kExampleWidth, cli::kExampleHeight);
+        BuildExampleDepthScene(project.Depth);
     } else {
         const QImage depthPicture = ReadPicture(request.DepthPath, "depth");
         CheckRenderSize(depthPicture.width(), depthPicture.height());
-        depth = cli::DepthMapFromPicture(depthPicture);
+        const std::unique_ptr<TPixelEngine256> depth = cli::DepthMapFromPicture(depthPicture);
+        project.Depth.VorlageWidth = depth->Width();
+        project.Depth.VorlageHeight = depth->Height();
+        AppendImageObject(project.Depth, IntRect{0, 0, depth->Width(), depth->Height()}, *depth,
+                          IdentityToneMap(), CropMargins{});
     }
     if (!request.PlugInPath.isEmpty())
-        RenderPlugInFile(request.PlugInPath, request.ImageNumber, *depth,
-                         IntRect{0, 0, depth->Width(), depth->Height()});
-    if (tileFromPicture && !request.TilePath.isEmpty())
-        tilePicture = ReadPicture(request.TilePath, "tile");
-    options.RenderOptions_RenderWidth = depth->Width();
-    options.RenderOptions_RenderHeight = depth->Height();
+        project.Depth.Append(
+            MakePlugInObject(request.PlugInPath, project.Depth.NewObjectId(),
+                             IntRect{0, 0, project.Depth.VorlageWidth, project.Depth.VorlageHeight},
+                             request.ImageNumber));
+}
+
+// The render options: the request's, at the composer's size.
+void SetOptions(const cli::RenderRequest& request, Project& project)
+{
+    RenderOptions& options = project.Options;
+    options = request.Options;
+    options.RenderOptions_RenderWidth = project.Depth.VorlageWidth;
+    options.RenderOptions_RenderHeight = project.Depth.VorlageHeight;
     options.RenderOptions_Tile_Width = request.TileWidth.value_or(
         ComputeTileWidth(options.RenderOptions_RenderDPI, options.RenderOptions_Settings_AugeScreen,
                          options.RenderOptions_Settings_max3dtiefe));
     if (options.RenderOptions_Tile_Width < 1)
         throw LumoraError("the viewing geometry gives a tile width below 1 pixel");
+}
 
-    const int h = options.RenderOptions_RenderHeight;
-    // Without a kind the example takes a random-dot tile and a tile picture
-    // an image tile with its proportions kept, as the tile map would.
+// The tile map of one object. Without a kind the example takes a random-dot
+// tile and a tile picture an image tile with its proportions kept, as the
+// tile map would.
+void BuildTiles(const cli::RenderRequest& request, Project& project)
+{
+    const bool tileFromPicture = !request.TileKind || request.TileKind->Kind == 3;
+    QImage tilePicture;
+    if (tileFromPicture && !request.TilePath.isEmpty())
+        tilePicture = ReadPicture(request.TilePath, "tile");
     cli::TileKindRequest tileKind;
     tileKind.Kind = request.Example ? Tile_tm_RandomDot::KindCode : Tile_tm_Image::KindCode;
     if (request.Example) {
@@ -121,13 +134,38 @@ int Run(const cli::RenderRequest& request)
         tileKind.Density = 100;
         tileKind.MaxPct = {100, 100, 100};
     }
+    project.Tiles.Append(cli::MakeTileObject(request.TileKind.value_or(tileKind), tilePicture,
+                                             project.Options.RenderOptions_Tile_Width));
+}
+
+void BuildAfterburner(const cli::RenderRequest& request, Project& project)
+{
+    for (const cli::AfterburnerRequest& object : request.Afterburner)
+        project.AfBu_Add(*cli::MakeAfterburnerObject(object, project.Depth.VorlageWidth,
+                                                     project.Depth.VorlageHeight));
+}
+
+int Run(const cli::RenderRequest& request)
+{
+    const int outputFilter = OutputFilter(request.OutputPath);
+    RandomGenerator random;
+    if (request.Seed)
+        random.SetSeed(*request.Seed);
+    else
+        random.Randomize();
+
+    Project project;
+    BuildDepth(request, project);
+    SetOptions(request, project);
+    BuildTiles(request, project);
+    BuildAfterburner(request, project);
+
     TileRandomSource tileRandom =
         request.Seed ? TileRandomSource(random, *request.Seed) : TileRandomSource(random);
-    const std::unique_ptr<TPixelEngine> tile = cli::TileBitmapFromKind(
-        request.TileKind.value_or(tileKind), tilePicture, options, h, tileRandom);
-
-    const std::unique_ptr<TPixelEngine> stereogram = RenderStereogramRows(options, *depth, *tile);
-    SavePictureFile(request.OutputPath, FromPixelEngine(*stereogram), outputFilter);
+    cli::StderrProgressBar progress(request.Progress);
+    RenderStereogram(project, tileRandom, &progress);
+    SavePictureFile(request.OutputPath, FromPixelEngine(*project.Afterburner.Picture()),
+                    outputFilter);
     std::printf("%s\n", qPrintable(request.OutputPath));
     return 0;
 }

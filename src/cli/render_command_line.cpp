@@ -191,6 +191,61 @@ void CheckComplete(const RenderRequest& request)
         throw UsageError("give --depth DEPTH and --tile TILE, or --example");
 }
 
+// The afterburner object a modifier flag applies to: the last one of its
+// kind given before it.
+AfterburnerRequest& LastOfKind(std::vector<AfterburnerRequest>& objects, int32_t kind,
+                               const QString& flag, const char* owner)
+{
+    for (auto it = objects.rbegin(); it != objects.rend(); ++it)
+        if (it->Kind == kind)
+            return *it;
+    throw UsageError(QStringLiteral("%1 follows a %2").arg(flag, owner).toStdString());
+}
+
+AfterburnerRequest& Added(std::vector<AfterburnerRequest>& objects, int32_t kind)
+{
+    objects.push_back(AfterburnerRequest{});
+    objects.back().Kind = kind;
+    return objects.back();
+}
+
+// The afterburner options; answers false for any other flag.
+bool ParseAfterburnerOption(const QString& flag, ArgumentReader& reader,
+                            std::vector<AfterburnerRequest>& objects)
+{
+    if (flag == "--border")
+        Added(objects, 1).Size = reader.IntegerOf(flag, 1, 255);
+    else if (flag == "--border-colour")
+        LastOfKind(objects, 1, flag, "--border").Colour = TripleOf(reader, flag, 255);
+    else if (flag == "--frame")
+        Added(objects, 2).Text = reader.ValueOf(flag);
+    else if (flag == "--frame-colour")
+        LastOfKind(objects, 2, flag, "--frame").Colour = TripleOf(reader, flag, 255);
+    else if (flag == "--text") {
+        AfterburnerRequest& text = Added(objects, 4);
+        text.Text = reader.ValueOf(flag);
+        text.Size = 12;
+    } else if (flag == "--text-size")
+        LastOfKind(objects, 4, flag, "--text").Size = reader.IntegerOf(flag, 1, 100000);
+    else if (flag == "--text-anchor")
+        LastOfKind(objects, 4, flag, "--text").Anchor = reader.IntegerOf(flag, 1, 6);
+    else if (flag == "--text-colour")
+        LastOfKind(objects, 4, flag, "--text").Colour = TripleOf(reader, flag, 255);
+    else if (flag == "--text-background")
+        LastOfKind(objects, 4, flag, "--text").Background = TripleOf(reader, flag, 255);
+    else if (flag == "--spots")
+        Added(objects, 5).Position = 1;
+    else if (flag == "--spots-bottom")
+        Added(objects, 5).Position = 2;
+    else if (flag == "--overlay")
+        Added(objects, 6).Size = reader.IntegerOf(flag, 1, 1000000);
+    else if (flag == "--overlay-anchor")
+        LastOfKind(objects, 6, flag, "--overlay").Anchor = reader.IntegerOf(flag, 1, 6);
+    else
+        return false;
+    return true;
+}
+
 } // namespace
 
 RenderRequest ParseRenderArguments(const QStringList& arguments)
@@ -206,6 +261,10 @@ RenderRequest ParseRenderArguments(const QStringList& arguments)
         const QString flag = reader.Next();
         if (ParseTileKindOption(flag, reader, kind))
             kindFlags << flag;
+        else if (ParseAfterburnerOption(flag, reader, request.Afterburner))
+            continue;
+        else if (flag == "--progress")
+            request.Progress = true;
         else if (flag == "--stretch-smaller" || flag == "--stretch-bigger") {
             (flag == "--stretch-smaller" ? o.RenderOptions_Tile_smaller_stretch
                                          : o.RenderOptions_Tile_bigger_stretch) = true;
@@ -306,7 +365,28 @@ QString UsageText()
         "                       Waterfall, Tabasco, Sunflower (Simple)\n"
         "  --stretch-smaller    stretch a lower tile map to the height (else repeat)\n"
         "  --stretch-bigger     stretch a higher tile map to the height (else cut)\n"
-        "  --seed N             seed the random patterns, 0..2147483647 (the clock)\n");
+        "  --seed N             seed the random patterns, 0..2147483647 (the clock)\n"
+        "\n"
+        "Afterburner objects, laid over the stereogram in the order given; each\n"
+        "modifier applies to the last object of its kind before it:\n"
+        "  --border PIXELS      a border on all four sides, 1..255\n"
+        "  --border-colour R,G,B  its colour (0,0,0)\n"
+        "  --frame PICTURE      a frame: the picture's grey lets the stereogram\n"
+        "                       through where white, shows the colour where black\n"
+        "  --frame-colour R,G,B its colour (0,0,0)\n"
+        "  --text TEXT          a line of text\n"
+        "  --text-size POINTS   its size at 96 pixels per inch, 1..100000 (12)\n"
+        "  --text-anchor N      1 top left, 2 top centre, 3 top right, 4 bottom left,\n"
+        "                       5 bottom centre, 6 bottom right (1)\n"
+        "  --text-colour R,G,B  its colour (0,0,0)\n"
+        "  --text-background R,G,B  a box of this colour behind it\n"
+        "  --spots              two viewing-aid spots one tile width apart, at the top\n"
+        "  --spots-bottom       the same at the bottom\n"
+        "  --overlay PIXELS     the depth map as a legend, this wide, 1..1000000\n"
+        "  --overlay-anchor N   its place, as --text-anchor (1)\n"
+        "\n"
+        "  --progress           a progress bar on stderr even when it is no terminal\n"
+        "                       (on a terminal it shows for renders that take a while)\n");
 }
 
 } // namespace lumora::cli

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <optional>
 #include <stdexcept>
+#include <vector>
 
 namespace lumora::cli {
 
@@ -27,6 +28,18 @@ struct TileKindRequest
     int Preset = 1; // "Simple"
 };
 
+// An afterburner object laid over the stereogram, in command-line order.
+struct AfterburnerRequest
+{
+    int32_t Kind = 0; // 1 border, 2 frame, 4 text, 5 spots, 6 depth-map overlay
+    int Size = 0;     // border thickness, text points, overlay width
+    int Anchor = 1;   // text and overlay: 1..6 as "Ausrichtung"
+    int Position = 1; // spots: 1 top, 2 bottom
+    std::array<int, 3> Colour{0, 0, 0};
+    std::optional<std::array<int, 3>> Background; // text: a box behind it
+    QString Text;                                 // the text, or the frame picture
+};
+
 struct RenderRequest
 {
     bool Example = false;
@@ -37,7 +50,9 @@ struct RenderRequest
     std::optional<int> TileWidth; // otherwise computed from the geometry
     std::optional<TileKindRequest> TileKind;
     std::optional<uint32_t> Seed; // otherwise the clock
-    QString PlugInPath;           // a plug-in drawn over the whole depth map
+    std::vector<AfterburnerRequest> Afterburner;
+    bool Progress = false; // a progress bar on stderr even when it is no terminal
+    QString PlugInPath;    // a plug-in drawn over the whole depth map
     int ImageNumber = 0;
     RenderOptions Options;
 };
