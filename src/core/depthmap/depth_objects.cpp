@@ -183,21 +183,47 @@ void DepthObjects::EditObject(int32_t x, int32_t y, int32_t w, int32_t h, bool i
     if (!object)
         return;
     if (history_)
-        history_->BeginEditParams();
+        history_->BeginEditParams(index);
     bool accepted = true;
-    if (showDialog && HasParameterDialog(object->Kind) && ui_)
-        accepted = ui_->EditViaForm(*object, *this);
+    const IntRect oldRect{object->Left, object->Top, object->Width, object->Height};
+    const bool oldInvert = object->Invert;
+    const bool oldMirrorH = object->MirrorH;
+    const bool oldMirrorV = object->MirrorV;
+    try {
+        if (showDialog && HasParameterDialog(object->Kind) && ui_)
+            accepted = ui_->EditViaForm(*object, *this);
+        if (!accepted) {
+            // A cancelled dialog changes nothing, so nothing is left
+            // without an undo step.
+            if (history_)
+                history_->EndEditParams(false);
+            return;
+        }
 
-    if (auto* line = dynamic_cast<Tool_dm_line*>(object)) {
-        // The pen keeps room in a line's rectangle once its thickness grew.
-        line->Height = line->Thickness > line->Height ? line->Thickness : h;
-        line->Width = line->Thickness > line->Width ? line->Thickness : w;
-        object->SetPosition(x, y);
-    } else {
-        object->SetPosition(x, y);
-        object->SetSize(w, h, false);
+        if (auto* line = dynamic_cast<Tool_dm_line*>(object)) {
+            // The pen keeps room in a line's rectangle once its thickness grew.
+            line->Height = line->Thickness > line->Height ? line->Thickness : h;
+            line->Width = line->Thickness > line->Width ? line->Thickness : w;
+            object->SetPosition(x, y);
+        } else {
+            object->SetPosition(x, y);
+            object->SetSize(w, h, false);
+        }
+        object->SetFlags(invert, mirrorH, mirrorV, true);
+    } catch (...) {
+        // A size whose picture cannot be built: the object keeps its
+        // rectangle and flags, and the pending entry is dropped.
+        object->SetPosition(oldRect.Left, oldRect.Top);
+        object->Width = oldRect.Width;
+        object->Height = oldRect.Height;
+        try {
+            object->SetFlags(oldInvert, oldMirrorH, oldMirrorV, true);
+        } catch (...) {
+        }
+        if (history_)
+            history_->EndEditParams(false);
+        throw;
     }
-    object->SetFlags(invert, mirrorH, mirrorV, true);
     object->Visible = visible;
 
     if (showDialog) {
@@ -206,7 +232,7 @@ void DepthObjects::EditObject(int32_t x, int32_t y, int32_t w, int32_t h, bool i
             ui_->RepaintVorlage(BoxOf(x, y, w, h), false);
     }
     if (history_)
-        history_->EndEditParams(accepted);
+        history_->EndEditParams(true);
     NotifyModified();
 }
 
@@ -271,6 +297,18 @@ void DepthObjects::RenumberObjects()
         newIdOf.try_emplace(items_[i]->Id, newId);
         items_[i]->Id = newId;
     }
+    // Objects that live only in the undo history (deleted, or created by an
+    // undone step) are numbered after the list, so that restoring one can
+    // never give two objects the same id.
+    int32_t nextId = Count();
+    if (history_) {
+        for (int32_t heldId : history_->HeldObjectIds()) {
+            if (newIdOf.try_emplace(heldId, nextId + 1).second) {
+                oldIds.push_back(heldId);
+                newIds.push_back(++nextId);
+            }
+        }
+    }
     for (const auto& object : items_) {
         // A reference to an id no object has would otherwise come to name
         // whichever object now carries that number.
@@ -290,7 +328,7 @@ void DepthObjects::RenumberObjects()
     }
     if (history_)
         history_->RemapIds(oldIds, newIds);
-    LastObjectId = Count();
+    LastObjectId = nextId;
 }
 
 bool DepthObjects::MoveObject(int32_t from, int32_t to)
@@ -403,12 +441,14 @@ void DepthObjects::SyncTreeSelection()
 
 void DepthObjects::SelectAll()
 {
+    StartNewSelection();
     for (int32_t i = 0; i < Count(); ++i)
         SelectedCount = At(i)->Select(SelectedCount, *this);
 }
 
 void DepthObjects::DeselectAll()
 {
+    StartNewSelection();
     for (int32_t i = 0; i < Count(); ++i)
         SelectedCount = At(i)->Deselect(SelectedCount, *this);
 }
@@ -418,6 +458,7 @@ void DepthObjects::SelectObject(int32_t index, bool withGroup)
     Tool_dm* object = At(index);
     if (!object)
         return;
+    StartNewSelection();
     SelectedCount = object->Select(SelectedCount, *this);
     if (withGroup && object->ParentId != -1)
         SelectedCount = At(RootAncestor(index))->Select(SelectedCount, *this);
@@ -443,6 +484,7 @@ void DepthObjects::ShowSelection()
         first = false;
     }
     PreviousSelectionBox = SelectionBox;
+    UpdateSelectionDisplay();
     if (ui_)
         ui_->SelectionShown();
 }
@@ -456,6 +498,10 @@ void DepthObjects::Reset()
     PreviousSelectionBox = Box{};
     SelectionMirroredH = false;
     SelectionMirroredV = false;
+    checkBoxResetPending_ = false;
+    Display = SelectionDisplay{};
+    if (history_)
+        history_->Restart();
     RebuildTree();
 }
 

@@ -3,7 +3,8 @@
 // (group members and groups included; index 0 is the bottom, drawn first),
 // the model state kept beside it, and the model operations of the editor:
 // creating from a drag, editing, scaling, the canonical order of the
-// group hierarchy, renumbering, the object tree, and plain selection.
+// group hierarchy, renumbering, the object tree, selection, arranging,
+// grouping and the edit commands.
 //
 // The list owns its objects. The editor (DepthEditorUi) and the undo
 // history (DepthHistoryRecorder) are told about changes when they are set;
@@ -11,6 +12,7 @@
 
 #include "depthmap/box.h"
 #include "depthmap/depth_kind_registry.h"
+#include "depthmap/depth_selection.h"
 #include "depthmap/object_tree.h"
 #include "depthmap/tool_dm.h"
 
@@ -22,6 +24,9 @@ namespace lumora {
 
 class DepthEditorUi;
 class DepthHistoryRecorder;
+
+// The depth clipboard: clones of copied objects, in list order.
+using DepthClipboard = std::vector<std::unique_ptr<Tool_dm>>;
 
 class DepthObjects
 {
@@ -109,16 +114,92 @@ public:
     int32_t ObjectIndexOfNode(int32_t nodeIndex) const;
     int32_t NodeIndexOfObject(int32_t index) const;
 
-    // Selection: Select / Deselect threaded through SelectedCount.
+    // Selection: Select / Deselect threaded through SelectedCount. Each of
+    // these makes a new selection (see StartNewSelection).
     void SelectAll();
     void DeselectAll();
     void SelectObject(int32_t index, bool withGroup);
     // The lowest index with Selected set; -1 if none.
     int32_t FirstSelected() const;
     // Computes the selection box (over selected objects of non-negative
-    // extent, so never groups), sets PreviousSelectionBox to it and tells
-    // the editor.
+    // extent, so never groups), sets PreviousSelectionBox to it, fills
+    // Display and tells the editor.
     void ShowSelection();
+    // What the last ShowSelection gave the panel.
+    SelectionDisplay Display;
+
+    // More selection (depth_selection.cpp).
+    // The top-most object whose HitTest answers true; -1 if none.
+    int32_t ObjectAt(int32_t x, int32_t y) const;
+    void SelectByTreeNode(int32_t nodeIndex, bool withGroup);
+    // Selects (with their outermost groups) the visible objects lying
+    // wholly inside the rectangle spanned by the two corners.
+    void SelectInRect(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
+    // The first selected index from the bottom (fromBottom) or from the top.
+    int32_t FirstSelected(bool fromBottom) const;
+    // Clears SelectionMirroredH/V and has the next display of several
+    // objects reset the check boxes.
+    void StartNewSelection();
+    // SelectedCount made equal to the number of objects with Selected set.
+    void RecountSelection();
+    // The box of the selected objects of non-negative extent, without
+    // changing the model.
+    Box SelectedBounds() const;
+    // The union of the rectangles of the objects with these ids (groups
+    // and absent ids left out); empty when there are none.
+    Box BoundsOfIds(const std::vector<int32_t>& ids) const;
+    std::vector<int32_t> SelectedIds() const;
+
+    // Queries on the hierarchy of the selection.
+    bool ParentSelected(int32_t index) const;
+    // The highest selected ancestor, or index itself when its parent is
+    // not selected; -1 for an invalid index.
+    int32_t TopSelectedAncestor(int32_t index) const;
+    // Whether the selection's top objects (each selected object, or its
+    // top selected ancestor) share one ParentId, given in parentId.
+    bool CommonParent(int32_t& parentId) const;
+    bool AnyGroupedSelected() const;
+    bool SingleGroupSelected() const;
+
+    // Editing the selection; each is one undo step.
+    // The object panel applied to the selection (SetObjectAttributes).
+    // Throws LumoraError when W or H lies outside 1..kMaxExtent.
+    void ApplyAttributes(const ObjectPanelValues& panel);
+    // The selection resized by the move handles: X, Y, W, H give the
+    // working rectangle; the check boxes apply to a single object only.
+    void ResizeSelection(const ObjectPanelValues& panel);
+    // Maps one selected object from PreviousSelectionBox to SelectionBox;
+    // with applyFlags its flags follow the panel and the mirrors flip
+    // inside the box where they differ from SelectionMirroredH/V.
+    void TransformSelection(int32_t index, bool applyFlags, bool invert, bool visible, bool mirrorV,
+                            bool mirrorH);
+    // The selection dragged by (dx, dy).
+    void MoveSelection(int32_t dx, int32_t dy);
+    // The depth slider: the Depth of the one selected object with HasDepth.
+    void SetDepth(uint8_t value);
+
+    // Arranging the selection (depth_arrangement.cpp).
+    void BringToFront();
+    void SendToBack();
+    void BringForward();
+    void SendBackward();
+
+    // Grouping (depth_grouping.cpp).
+    void GroupSelection();
+    void UngroupSelection();
+    // Deletes the groups that have no members (and so deselects all).
+    void RemoveEmptyGroups();
+
+    // Edit commands (depth_edit_commands.cpp).
+    // Clones of the selected objects with new ids (advancing LastObjectId):
+    // a member copied without its group becomes a top-level object.
+    DepthClipboard CopySelection();
+    // Clones of the clipboard's objects on top of the list, selected.
+    void PasteObjects(const DepthClipboard& clipboard);
+    void DeleteSelection();
+    // Renames the object; false (nothing changed) when the name is empty
+    // once its leading blanks are removed.
+    bool RenameObject(int32_t index, const QString& name);
 
     // A new project: every object destroyed, the counters and boxes reset.
     void Reset();
@@ -130,12 +211,27 @@ public:
     // LastObjectId to MaxObjectId and rebuilds the tree.
     void FinishLoading();
 
-private:
+    // Marks the project modified and has the editor refresh its commands.
     void NotifyModified();
+
+private:
+    enum class ArrangeMove
+    {
+        ToFront,
+        ToBack,
+        Forward,
+        Backward
+    };
+    void Arrange(ArrangeMove move);
+    void RemoveEmptyGroupsUnrecorded();
+    // The repaint of an edit of the selection and the new display.
+    void FinishSelectionEdit();
+    void UpdateSelectionDisplay();
 
     std::vector<std::unique_ptr<Tool_dm>> items_;
     DepthEditorUi* ui_ = nullptr;
     DepthHistoryRecorder* history_ = nullptr;
+    bool checkBoxResetPending_ = false;
 };
 
 } // namespace lumora

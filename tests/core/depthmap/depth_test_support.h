@@ -60,12 +60,22 @@ class FakeHistory : public DepthHistoryRecorder
 public:
     std::vector<std::string> calls;
     std::vector<int32_t> oldIds, newIds;
-    void BeginEditParams() override { calls.push_back("begin"); }
+    void BeginEditParams(int32_t) override { calls.push_back("begin"); }
     void EndEditParams(bool accepted) override
     {
         calls.push_back(accepted ? "end ok" : "end cancel");
     }
+    void BeginClassic() override { calls.push_back("begin classic"); }
+    void EndClassic() override { calls.push_back("end classic"); }
+    void BeginHierarchy() override { calls.push_back("begin hierarchy"); }
+    void EndHierarchy() override { calls.push_back("end hierarchy"); }
+    void BeginGroup() override { calls.push_back("begin group"); }
+    void EndGroup() override { calls.push_back("end group"); }
     void AddCreate() override { calls.push_back("create"); }
+    void AddDelete() override { calls.push_back("delete"); }
+    void AddPaste() override { calls.push_back("paste"); }
+    void Restart() override { calls.push_back("restart"); }
+    std::vector<int32_t> HeldObjectIds() const override { return {}; }
     void RemapIds(const std::vector<int32_t>& o, const std::vector<int32_t>& n) override
     {
         calls.push_back("remap");
