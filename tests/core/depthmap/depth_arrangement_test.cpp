@@ -27,6 +27,11 @@ struct ArrangeCase
     std::vector<int32_t> order;    // the list afterwards
 };
 
+void PrintTo(const ArrangeCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class Arrange : public SceneTest, public testing::WithParamInterface<ArrangeCase>
 {
 protected:

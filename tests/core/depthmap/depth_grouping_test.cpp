@@ -88,6 +88,11 @@ struct SharedParentCase
     QStringList newMembers;
 };
 
+void PrintTo(const SharedParentCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class GroupingInAGroup : public SceneTest, public testing::WithParamInterface<SharedParentCase>
 {
 };

@@ -84,6 +84,11 @@ struct BandCase
     std::vector<int32_t> selected;
 };
 
+void PrintTo(const BandCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class RubberBand : public SelectionTest, public testing::WithParamInterface<BandCase>
 {
 };
@@ -251,6 +256,11 @@ struct MirrorCase
     bool horizontal;
     IntRect first, second; // after checking the box
 };
+
+void PrintTo(const MirrorCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class PanelMirror : public PanelTest, public testing::WithParamInterface<MirrorCase>
 {
