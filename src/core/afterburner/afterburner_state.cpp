@@ -219,12 +219,25 @@ void AfterburnerState::ReleaseStereogram()
     picture_.reset();
 }
 
+std::unique_ptr<TPixelEngine> AfterburnerState::ReleaseStereogramForReuse()
+{
+    return std::move(clean_);
+}
+
 void AfterburnerState::SetCleanStereogram(std::unique_ptr<TPixelEngine> stereogram)
 {
-    ReleaseStereogram();
-    if (!stereogram)
+    clean_.reset();
+    if (!stereogram || stereogram->Width() == 0) {
+        picture_.reset();
         return;
-    picture_ = std::make_unique<TPixelEngine>(stereogram->Width(), stereogram->Height());
+    }
+    // Every pixel of the picture is composed anew: a buffer of the right
+    // size is as good as a new one.
+    if (!picture_ || picture_->Width() != stereogram->Width() ||
+        picture_->Height() != stereogram->Height()) {
+        picture_.reset();
+        picture_ = std::make_unique<TPixelEngine>(stereogram->Width(), stereogram->Height());
+    }
     clean_ = std::move(stereogram);
 }
 

@@ -116,12 +116,17 @@ public:
     // composed).
     void Append(std::unique_ptr<Tool_ab> object);
 
-    // The pictures.
+    // The pictures; both null before the first render.
     bool HasStereogram() const;
     const TPixelEngine* CleanStereogram() const { return clean_.get(); }
-    const TPixelEngine* Picture() const { return picture_.get(); }
-    // Frees both pictures (a new render starts, the project is reset).
+    const TPixelEngine* Picture() const { return HasStereogram() ? picture_.get() : nullptr; }
+    // Frees both pictures (the project is reset, a render failed).
     void ReleaseStereogram();
+    // A new render starts: the stereogram is gone from here on, but its
+    // memory is handed back for the render's output (the clean stereogram)
+    // and kept for the next afterburner picture (the picture's buffer), so
+    // that a render of the same size takes no new memory for either.
+    std::unique_ptr<TPixelEngine> ReleaseStereogramForReuse();
     // A render's result becomes the clean stereogram, with an afterburner
     // picture of its size; nothing is composed yet.
     void SetCleanStereogram(std::unique_ptr<TPixelEngine> stereogram);

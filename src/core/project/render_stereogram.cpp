@@ -66,6 +66,25 @@ private:
     RenderProgress* progress_;
 };
 
+// A render that fails leaves the afterburner without a stereogram, and
+// without the buffer kept for its picture.
+class FailureCleanup
+{
+public:
+    explicit FailureCleanup(Project& project) : project_(&project) {}
+    ~FailureCleanup()
+    {
+        if (project_)
+            project_->Afterburner.ReleaseStereogram();
+    }
+    FailureCleanup(const FailureCleanup&) = delete;
+    FailureCleanup& operator=(const FailureCleanup&) = delete;
+    void Dismiss() { project_ = nullptr; }
+
+private:
+    Project* project_;
+};
+
 } // namespace
 
 void RenderStereogram(Project& project, TileRandomSource& random, RenderProgress* progress)
@@ -78,13 +97,21 @@ void RenderStereogram(Project& project, TileRandomSource& random, RenderProgress
     const int h = options.RenderOptions_RenderHeight;
     ProgressSession session(progress, h - 1);
 
-    // 3: the previous stereogram goes before the new buffers are taken.
-    project.Afterburner.ReleaseStereogram();
+    // 3: the previous stereogram goes before the new buffers are taken. Its
+    // memory serves again when the size stays: fresh memory is costly at
+    // large render sizes, and every output pixel is written below anyway.
+    std::unique_ptr<TPixelEngine> previous = project.Afterburner.ReleaseStereogramForReuse();
+    FailureCleanup cleanup(project);
 
     // 4: the depth map, the tile bitmap at the tile width, the output.
     auto depthMap = std::make_unique<TPixelEngine256>(w, h);
     auto tileBitmap = std::make_unique<TPixelEngine>(options.RenderOptions_Tile_Width, h);
-    auto output = std::make_unique<TPixelEngine>(w, h);
+    std::unique_ptr<TPixelEngine> output;
+    if (previous && previous->Width() == w && previous->Height() == h)
+        output = std::move(previous);
+    previous.reset();
+    if (!output)
+        output = std::make_unique<TPixelEngine>(w, h);
 
     // 5, 6
     Generate_VorlageBitm(project.Depth, depthMap.get(), w, h);
@@ -122,6 +149,8 @@ void RenderStereogram(Project& project, TileRandomSource& random, RenderProgress
     // 15, 16
     project.Repaint_Stereo();
     session.End();
+
+    cleanup.Dismiss();
 
     // 18
     project.SetFlags(true, true, false);

@@ -315,6 +315,27 @@ TEST_F(Afterburner, AnOpenedPictureBecomesTheStereogramAtItsSize)
     EXPECT_EQ(ChangedBox(*state.CleanStereogram(), *state.Picture()), QRect(0, 0, 100, 80));
 }
 
+TEST_F(Afterburner, ARenderTakesBackTheStereogramsMemory)
+{
+    AddBorders(1);
+    const TPixelEngine* cleanBefore = state.CleanStereogram();
+    const TPixelEngine* pictureBefore = state.Picture();
+    std::unique_ptr<TPixelEngine> reuse = state.ReleaseStereogramForReuse();
+    EXPECT_EQ(reuse.get(), cleanBefore);
+    EXPECT_FALSE(state.HasStereogram());
+    EXPECT_EQ(state.Picture(), nullptr); // no stale picture meanwhile
+    // The same size keeps the picture's buffer; the objects compose anew.
+    reuse->FillColour(MakeColour(0, 0, 255));
+    state.SetCleanStereogram(std::move(reuse));
+    EXPECT_EQ(state.Picture(), pictureBefore);
+    state.Repaint_Stereo(context);
+    EXPECT_EQ(state.Picture()->Pixel(30, 20), MakeColour(0, 0, 255));
+    EXPECT_EQ(state.Picture()->Pixel(0, 0), 0u);
+    // Another size takes a new one.
+    state.SetCleanStereogram(PatternPicture(30, 20));
+    EXPECT_EQ(state.Picture()->Width(), 30);
+}
+
 TEST_F(Afterburner, ResetFreesObjectsSelectionAndPictures)
 {
     AddBorders(3);

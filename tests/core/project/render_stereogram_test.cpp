@@ -133,6 +133,27 @@ TEST(RenderStereogram, ASecondRenderReplacesTheStereogramAndAppliesTheObjectsAga
     EXPECT_NE(clean.Pixel(159, 9), MakeColour(255, 0, 0));
 }
 
+TEST(RenderStereogram, ARenderOfTheSameSizeGivesWhatAFreshProjectGives)
+{
+    // The second render writes into the memory of the first: nothing of
+    // the first may show through, in the stereogram or in the picture.
+    Project reused;
+    BuildSmallProject(reused, 120, 90);
+    ASSERT_TRUE(reused.AfBu_Add(Tool_ab_border_simple()));
+    Render(reused, 1);
+    reused.Depth.At(0)->Depth = 60;
+    Render(reused, 2);
+
+    Project fresh;
+    BuildSmallProject(fresh, 120, 90);
+    ASSERT_TRUE(fresh.AfBu_Add(Tool_ab_border_simple()));
+    fresh.Depth.At(0)->Depth = 60;
+    Render(fresh, 2);
+    EXPECT_TRUE(
+        SamePixels(*reused.Afterburner.CleanStereogram(), *fresh.Afterburner.CleanStereogram()));
+    EXPECT_TRUE(SamePixels(*reused.Afterburner.Picture(), *fresh.Afterburner.Picture()));
+}
+
 TEST(RenderStereogram, AfterARenderTheStereogramIsUpToDateAndTheProjectModified)
 {
     Project project;
