@@ -115,7 +115,8 @@ public:
 
     // The resets of opening a file or starting a new project. The depth
     // map's composer size is the new-project dialog's; the render options
-    // are not touched. Emptying the undo history is the history's own part.
+    // are not touched. The undo history attached to Depth is restarted by
+    // the depth list's own reset.
     void ResetDepthMap(int32_t composerWidth, int32_t composerHeight);
     void ResetTiles();
     void ResetAfterburner();
