@@ -10,6 +10,7 @@
 #include "depthmap/tool_dm_image.h"
 #include "imageio/picture_file.h"
 #include "imageio/pixel_engine_conversion.h"
+#include "models/model_object_factory.h"
 #include "plugins/tool_dm_plugin.h"
 #include "progress_bar.h"
 #include "project/project.h"
@@ -83,7 +84,8 @@ void CheckRenderSize(int width, int height)
 }
 
 // The depth stage: the example scene, or the depth picture as one image
-// object over a composer of its size; a plug-in over the whole of it.
+// object over a composer of its size; a 3D model, a 3D text and a plug-in
+// over the whole of it.
 void BuildDepth(const cli::RenderRequest& request, Project& project)
 {
     if (request.Example) {
@@ -97,6 +99,12 @@ void BuildDepth(const cli::RenderRequest& request, Project& project)
         AppendImageObject(project.Depth, IntRect{0, 0, depth->Width(), depth->Height()}, *depth,
                           IdentityToneMap(), CropMargins{});
     }
+    const IntRect whole{0, 0, project.Depth.VorlageWidth, project.Depth.VorlageHeight};
+    if (!request.ModelPath.isEmpty())
+        project.Depth.Append(
+            MakeModelObject(request.ModelPath, project.Depth.NewObjectId(), whole));
+    if (!request.Text3D.isEmpty())
+        project.Depth.Append(MakeTextObject(request.Text3D, project.Depth.NewObjectId(), whole));
     if (!request.PlugInPath.isEmpty())
         project.Depth.Append(
             MakePlugInObject(request.PlugInPath, project.Depth.NewObjectId(),

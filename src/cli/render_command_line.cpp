@@ -305,7 +305,13 @@ RenderRequest ParseRenderArguments(const QStringList& arguments)
             startGiven = true;
         } else if (flag == "--plugin")
             request.PlugInPath = reader.ValueOf(flag);
-        else if (flag == "--image-number") {
+        else if (flag == "--model")
+            request.ModelPath = reader.ValueOf(flag);
+        else if (flag == "--text3d") {
+            request.Text3D = reader.ValueOf(flag);
+            if (request.Text3D.isEmpty())
+                throw UsageError("--text3d needs a text");
+        } else if (flag == "--image-number") {
             request.ImageNumber = reader.IntegerOf(flag, 0, kMaxImageNumber);
             imageNumberGiven = true;
         } else if (flag == "--cross-eye")
@@ -348,6 +354,9 @@ QString UsageText()
         "                       4 custom (2)\n"
         "  --start PIXELS       start column with --direction 4 (300)\n"
         "  --plugin FILE.lpi    draw a plug-in over the whole depth map\n"
+        "  --model FILE         a 3D model (DXF, 3DS, ASC, RPL, L3M) over the whole\n"
+        "                       depth map\n"
+        "  --text3d TEXT        a 3D text over the whole depth map\n"
         "  --image-number N     the plug-in's image number, 0..100000 (0)\n"
         "  --cross-eye          render for crossed eyes\n"
         "\n"

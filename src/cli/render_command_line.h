@@ -54,6 +54,8 @@ struct RenderRequest
     bool Progress = false; // a progress bar on stderr even when it is no terminal
     QString PlugInPath;    // a plug-in drawn over the whole depth map
     int ImageNumber = 0;
+    QString ModelPath; // a 3D model over the whole depth map
+    QString Text3D;    // a 3D text over the whole depth map
     RenderOptions Options;
 };
 

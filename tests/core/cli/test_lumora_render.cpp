@@ -291,6 +291,36 @@ TEST_F(LumoraRenderProgram, APlugInDrawsIntoTheDepthMap)
     EXPECT_EQ(missing.err.count('\n'), 1) << missing.err.toStdString();
 }
 
+TEST_F(LumoraRenderProgram, ModelsAndTextsInThreeDimensionsRaiseTheDepthMap)
+{
+    QImage depth(200, 100, QImage::Format_RGB888);
+    depth.fill(Qt::black);
+    ASSERT_TRUE(depth.save(Path("flat.png")));
+    QImage tile(20, 20, QImage::Format_RGB888);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 20; ++x)
+            tile.setPixel(x, y, qRgb(x * 12, y * 12, (x * y) % 256));
+    ASSERT_TRUE(tile.save(Path("tile.png")));
+    const QStringList common = {"--depth", Path("flat.png"), "--tile", Path("tile.png")};
+    const QString cube = QStringLiteral(LUMORA_SHARE_DIR "/data/Cube.dxf");
+    const QStringList extras[] = {{"--model", cube}, {"--text3d", "AB"}};
+    for (const QStringList& extra : extras) {
+        const Result r = Run(common + extra + QStringList{"-o", Path("out.png")});
+        ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+        // A flat map repeats every 90 pixels in every row; the object breaks
+        // that in the middle row.
+        const QImage out = QImage(Path("out.png")).convertToFormat(QImage::Format_RGB888);
+        int breaks = 0;
+        for (int x = 0; x + 90 < 200; ++x)
+            breaks += out.pixel(x, 50) != out.pixel(x + 90, 50);
+        EXPECT_GT(breaks, 5) << extra.join(' ').toStdString();
+    }
+    const Result missing =
+        Run(common + QStringList{"--model", Path("none.dxf"), "-o", Path("x.png")});
+    EXPECT_EQ(missing.exitCode, 2);
+    EXPECT_EQ(missing.err.count('\n'), 1) << missing.err.toStdString();
+}
+
 TEST_F(LumoraRenderProgram, FailuresPrintOneLineAndExitWithTwo)
 {
     QImage huge(10001, 2, QImage::Format_RGB888);
