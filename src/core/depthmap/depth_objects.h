@@ -185,7 +185,16 @@ public:
     void SendBackward();
 
     // Grouping (depth_grouping.cpp).
+    // Two or more selected objects (a selected group counts whole) go into
+    // a new group. Objects of different parents: the group stands at top
+    // level, on top. Objects sharing a parent: the group takes the place of
+    // the top-most of them, in the list and, inside a parent group, among
+    // the parent's remaining members (after as many of them as stood below
+    // that object).
     void GroupSelection();
+    // Each selected group whose parent is not selected is dissolved one
+    // level, its members taking its place in its parent; a selected member
+    // of an unselected group leaves it for the top of the list.
     void UngroupSelection();
     // Deletes the groups that have no members (and so deselects all).
     void RemoveEmptyGroups();

@@ -1,6 +1,7 @@
 // The history list: starting, the step limit, the redo branch, undo and
 // redo of particular edits, repaint areas, nesting of brackets, edits that
 // change nothing, and renumbering.
+#include "common/lumora_error.h"
 #include "history_test_support.h"
 
 #include <gmock/gmock.h>
@@ -16,6 +17,7 @@ using testing_support::CanonicalRecords;
 using testing_support::ExactRecords;
 using testing_support::HistoryTest;
 using testing_support::Records;
+using testing_support::SameRecords;
 
 using HO = HistoryObject_Master_dm;
 
@@ -199,7 +201,7 @@ TEST_F(HistoryTest, ACancelledDialogLeavesNeitherAChangeNorAnEntry)
     editor.dialogAnswer = false;
     objects.EditObject(1, 1, 2, 2, true, true, true, false, true, objects.FindObjectIndex(5));
     EXPECT_EQ(Steps(), 0);
-    EXPECT_EQ(ExactRecords(objects), before);
+    EXPECT_TRUE(SameRecords(ExactRecords(objects), before));
 }
 
 TEST_F(HistoryTest, EditingAnUnselectedObjectRecordsThatObject)
@@ -253,15 +255,32 @@ TEST_F(HistoryTest, AfterRenumberingUndoActsOnTheSameObjects)
 
     while (history.CanUndo())
         history.Undo(true);
-    EXPECT_EQ(CanonicalRecords(objects), start);
+    EXPECT_TRUE(SameRecords(CanonicalRecords(objects), start));
     const std::vector<int32_t> restored = Ids();
     EXPECT_EQ(std::set<int32_t>(restored.begin(), restored.end()).size(), restored.size());
     while (history.CanRedo())
         history.Redo(true);
-    EXPECT_EQ(CanonicalRecords(objects), edited);
+    EXPECT_TRUE(SameRecords(CanonicalRecords(objects), edited));
     objects.AddObject(0, 0, 10, 10, 1);
     const std::vector<int32_t> after = Ids();
     EXPECT_EQ(std::set<int32_t>(after.begin(), after.end()).size(), after.size());
+}
+
+TEST_F(HistoryTest, AnEditThatFailsLeavesTheObjectAndTheHistoryAsTheyWere)
+{
+    BuildScene();
+    Select({6});
+    const Records before = ExactRecords(objects);
+    // A picture this wide cannot be built.
+    EXPECT_THROW(objects.EditObject(0, 0, 70000, 10, false, false, false, true, false,
+                                    objects.FindObjectIndex(6)),
+                 LumoraError);
+    EXPECT_THROW(objects.ApplyAttributes(ObjectPanelValues{0, 0, 70000, 10}), LumoraError);
+    EXPECT_TRUE(SameRecords(ExactRecords(objects), before));
+    EXPECT_FALSE(history.IsRecording());
+    EXPECT_EQ(Steps(), 0);
+    objects.MoveSelection(1, 1); // recording goes on
+    EXPECT_EQ(Steps(), 1);
 }
 
 TEST_F(HistoryTest, ANewProjectRestartsTheHistory)

@@ -65,6 +65,21 @@ inline Records CanonicalRecords(const DepthObjects& objects)
     return records;
 }
 
+// Equal lists of records; otherwise which object differs first.
+inline testing::AssertionResult SameRecords(const Records& actual, const Records& expected)
+{
+    if (actual == expected)
+        return testing::AssertionSuccess();
+    if (actual.size() != expected.size())
+        return testing::AssertionFailure()
+               << actual.size() << " objects where " << expected.size() << " were expected";
+    for (size_t i = 0; i < actual.size(); ++i) {
+        if (actual[i] != expected[i])
+            return testing::AssertionFailure() << "the record at index " << i << " differs";
+    }
+    return testing::AssertionFailure();
+}
+
 class HistoryTest : public testing::Test
 {
 protected:
