@@ -344,9 +344,9 @@ protected:
     QTemporaryDir dir;
 };
 
-test::MeshSpec Square(const std::string& name, float z = 0)
+test::MeshFixture Square(const std::string& name, float z = 0)
 {
-    test::MeshSpec m;
+    test::MeshFixture m;
     m.name = name;
     m.points = {{0, 0, z}, {2, 0, z}, {2, 2, z}, {0, 2, z}};
     m.faces = {{0, 1, 2}, {0, 2, 3}};
@@ -355,8 +355,8 @@ test::MeshSpec Square(const std::string& name, float z = 0)
 
 TEST_F(Load3DSTest, CentresOnTheMeanOfAllVerticesAndLeavesTheExtentUnmeasured)
 {
-    test::MeshSpec a = Square("A");
-    test::MeshSpec b = Square("B", 6);
+    test::MeshFixture a = Square("A");
+    test::MeshFixture b = Square("B", 6);
     b.faces = {{0, 1, 2}};
     b.smoothing = {1};
     ASSERT_TRUE(test::Write3DS(Path("two.3ds"), {a, b}));
@@ -375,7 +375,7 @@ TEST_F(Load3DSTest, SmoothingGroupsShareVerticesAndDifferentGroupsCopyThem)
 {
     // Faces of group bit 0 share; a face of bit 1 copies; a second face of
     // bit 1 reuses that copy; a word with bits 1 and 3 counts as bit 1.
-    test::MeshSpec m;
+    test::MeshFixture m;
     m.name = "S";
     m.points = {{0, 0, 0}, {10, 0, 0}, {0, 10, 0}};
     m.faces = {{0, 1, 2}, {0, 1, 2}, {0, 1, 2}, {0, 1, 2}, {0, 1, 2}};
@@ -392,7 +392,7 @@ TEST_F(Load3DSTest, UnsmoothedReuseChangesTheMean)
 {
     // Vertex 0 used by three faces without smoothing: two copies, so the
     // mean moves toward it.
-    test::MeshSpec m;
+    test::MeshFixture m;
     m.name = "U";
     m.points = {{0, 0, 0}, {9, 0, 0}, {0, 9, 0}, {9, 9, 0}};
     m.faces = {{0, 1, 2}, {0, 3, 1}, {0, 2, 3}};
@@ -405,7 +405,7 @@ TEST_F(Load3DSTest, UnsmoothedReuseChangesTheMean)
 
 TEST_F(Load3DSTest, MeshesWithTwoOrFewerVerticesAreSkipped)
 {
-    test::MeshSpec line;
+    test::MeshFixture line;
     line.name = "L";
     line.points = {{100, 100, 100}, {200, 200, 200}};
     ASSERT_TRUE(test::Write3DS(Path("l.3ds"), {Square("A"), line}));
@@ -416,15 +416,15 @@ TEST_F(Load3DSTest, MeshesWithTwoOrFewerVerticesAreSkipped)
 
 TEST_F(Load3DSTest, KeyframeNodesChooseAndPlaceTheParts)
 {
-    test::MeshSpec parent = Square("Body");
-    test::MeshSpec child = Square("Arm");
+    test::MeshFixture parent = Square("Body");
+    test::MeshFixture child = Square("Arm");
     child.matrix = {1, 0, 0, 0, 1, 0, 0, 0, 1, 5, 0, 0}; // mesh stored moved by +5 in x
-    test::MeshSpec unused = Square("Unused");
+    test::MeshFixture unused = Square("Unused");
 
-    test::NodeSpec body;
+    test::NodeFixture body;
     body.name = "body";
     body.id = 0;
-    test::NodeSpec arm;
+    test::NodeFixture arm;
     arm.name = "ARM.1";
     arm.id = 1;
     arm.parentId = 0;
@@ -457,9 +457,9 @@ TEST_F(Load3DSTest, KeyframeNodesChooseAndPlaceTheParts)
 
 TEST_F(Load3DSTest, KeysNotAtFrameZeroAreIgnored)
 {
-    test::NodeSpec root;
+    test::NodeFixture root;
     root.name = "Body";
-    test::NodeSpec arm;
+    test::NodeFixture arm;
     arm.name = "Arm";
     arm.id = 1;
     arm.parentId = 0;
@@ -481,7 +481,7 @@ std::string ReadBytes(const QString& path)
 
 TEST_F(Load3DSTest, DamagedFilesAreErrors)
 {
-    test::MeshSpec m = Square("A");
+    test::MeshFixture m = Square("A");
     m.smoothing = {1, 2};
     ASSERT_TRUE(test::Write3DS(Path("a.3ds"), {m}));
     const std::string good = ReadBytes(Path("a.3ds"));
@@ -494,7 +494,7 @@ TEST_F(Load3DSTest, DamagedFilesAreErrors)
     EXPECT_NE(ErrorOf([&] { Parse3DS(good.substr(0, 3)); }).find("damaged"), std::string::npos);
 
     // A face naming a vertex the mesh does not have.
-    test::MeshSpec bad = Square("B");
+    test::MeshFixture bad = Square("B");
     bad.faces = {{0, 1, 9}};
     ASSERT_TRUE(test::Write3DS(Path("b.3ds"), {bad}));
     EXPECT_EQ(ErrorOf([&] { Load3DS(Path("b.3ds")); }), "List index out of bounds (9)");
