@@ -1,41 +1,26 @@
 #include "tilemap/tile_record_reading.h"
 
-#include "common/lumora_error.h"
-#include "stream/project_stream_reader.h"
-
-#include <string>
+#include "stream/checked_record_reading.h"
 
 namespace lumora {
 
-void FailDamagedTile(const char* field, const char* problem)
-{
-    throw LumoraError(std::string("The data is damaged: the tile field ") + field + " " + problem +
-                      ".");
+namespace {
+constexpr const char* kRecord = "tile";
 }
 
-namespace {
-void CheckRange(int64_t v, int64_t lo, int64_t hi, const char* field)
+void FailDamagedTile(const char* field, const char* problem)
 {
-    if (v >= lo && v <= hi)
-        return;
-    const std::string problem = "holds " + std::to_string(v) + ", outside " + std::to_string(lo) +
-                                " to " + std::to_string(hi);
-    FailDamagedTile(field, problem.c_str());
+    FailDamagedField(kRecord, field, problem);
 }
-} // namespace
 
 int32_t ReadTileInt32(ProjectStreamReader& stream, int32_t lo, int32_t hi, const char* field)
 {
-    const int32_t v = stream.ReadInt32();
-    CheckRange(v, lo, hi, field);
-    return v;
+    return ReadCheckedInt32(stream, lo, hi, kRecord, field);
 }
 
 uint8_t ReadTileByte(ProjectStreamReader& stream, uint8_t hi, const char* field)
 {
-    const uint8_t v = stream.ReadByte();
-    CheckRange(v, 0, hi, field);
-    return v;
+    return ReadCheckedByte(stream, hi, kRecord, field);
 }
 
 } // namespace lumora
