@@ -46,12 +46,23 @@ int Run(const QString& source, const QString& output,
 
 } // namespace
 
-int EncodeLanguageCommand(const QString& source, const QString& output)
+int EncodeLanguageCommand(const QStringList& sources, const QString& output)
 {
-    // The installation's own files are the official ones.
-    return Run(source, output, [](const QByteArray& text) {
-        return EncodeLanguageFile(ParseLanguageSource(text), true);
-    });
+    // The parts are joined in the order given: the first holds the Header.
+    try {
+        QByteArray text;
+        for (const QString& source : sources) {
+            text += ReadSource(source);
+            if (!text.endsWith('\n'))
+                text += '\n';
+        }
+        // The installation's own files are the official ones.
+        WriteOutput(output, EncodeLanguageFile(ParseLanguageSource(text), true));
+    } catch (const LumoraError& e) {
+        std::fprintf(stderr, "lumora-assets: %s: %s\n", qPrintable(output), e.what());
+        return 1;
+    }
+    return 0;
 }
 
 int EncodeLibraryCommand(const QString& source, const QString& output)

@@ -1,5 +1,5 @@
 # The language files and picture libraries of the installation, written by
-# lumora-assets from assets/languages/*.txt and assets/library/<folder>/*.txt.
+# lumora-assets from assets/languages/<language>/*.txt and assets/library/<folder>/*.txt.
 target_sources(lumora-assets PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/data_file_commands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/language_file_writer.cpp
@@ -8,14 +8,21 @@ target_sources(lumora-assets PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/library_writer.cpp)
 target_link_libraries(lumora-assets PRIVATE lumora_core_app)
 
-file(GLOB LUMORA_LANGUAGE_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/assets/languages/*.txt)
+# Each language is a folder of source parts, joined in name order (the
+# first holds the Header); each window group keeps its own part.
+file(GLOB LUMORA_LANGUAGE_FOLDERS LIST_DIRECTORIES true ${CMAKE_SOURCE_DIR}/assets/languages/*)
 set(LUMORA_LANGUAGE_FILES)
-foreach(source ${LUMORA_LANGUAGE_SOURCES})
-  get_filename_component(name ${source} NAME_WE)
+foreach(folder ${LUMORA_LANGUAGE_FOLDERS})
+  if(NOT IS_DIRECTORY ${folder})
+    continue()
+  endif()
+  get_filename_component(name ${folder} NAME)
+  file(GLOB parts CONFIGURE_DEPENDS ${folder}/*.txt)
+  list(SORT parts)
   set(output ${LUMORA_SHARE_DIR}/languages/${name}.l2l)
   add_custom_command(OUTPUT ${output}
-    COMMAND lumora-assets language ${source} ${output}
-    DEPENDS lumora-assets ${source}
+    COMMAND lumora-assets language ${parts} ${output}
+    DEPENDS lumora-assets ${parts}
     COMMENT "Encoding language file ${name}.l2l"
     VERBATIM)
   list(APPEND LUMORA_LANGUAGE_FILES ${output})

@@ -2,7 +2,7 @@
 // sources at build time.
 //
 //   lumora-assets plugin SOURCE.txt OUTPUT.lpi
-//   lumora-assets language SOURCE.txt OUTPUT.l2l
+//   lumora-assets language SOURCE.txt... OUTPUT.l2l
 //   lumora-assets library SOURCE.txt OUTPUT.llb
 //   lumora-assets model SOURCE.l3m OUTPUT.dxf|OUTPUT.3ds
 #include "common/lumora_error.h"
@@ -65,16 +65,19 @@ int main(int argc, char** argv)
 {
     if (argc == 4 && QString::fromLocal8Bit(argv[1]) == "plugin")
         return EncodePlugIn(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
-    if (argc == 4 && QString::fromLocal8Bit(argv[1]) == "language")
-        return lumora::EncodeLanguageCommand(QString::fromLocal8Bit(argv[2]),
-                                             QString::fromLocal8Bit(argv[3]));
+    if (argc >= 4 && QString::fromLocal8Bit(argv[1]) == "language") {
+        QStringList sources;
+        for (int i = 2; i < argc - 1; ++i)
+            sources << QString::fromLocal8Bit(argv[i]);
+        return lumora::EncodeLanguageCommand(sources, QString::fromLocal8Bit(argv[argc - 1]));
+    }
     if (argc == 4 && QString::fromLocal8Bit(argv[1]) == "library")
         return lumora::EncodeLibraryCommand(QString::fromLocal8Bit(argv[2]),
                                             QString::fromLocal8Bit(argv[3]));
     if (argc == 4 && QString::fromLocal8Bit(argv[1]) == "model")
         return WriteModel(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
     std::fprintf(stderr, "usage: lumora-assets plugin SOURCE.txt OUTPUT.lpi\n"
-                         "       lumora-assets language SOURCE.txt OUTPUT.l2l\n"
+                         "       lumora-assets language SOURCE.txt... OUTPUT.l2l\n"
                          "       lumora-assets library SOURCE.txt OUTPUT.llb\n"
                          "       lumora-assets model SOURCE.l3m OUTPUT.dxf|OUTPUT.3ds\n");
     return 2;
