@@ -272,30 +272,54 @@ void AfterburnerState::Reset()
     NotifyListChanged();
 }
 
-void AfterburnerState::SaveToStream(ProjectStreamWriter& stream, int32_t imageQuality) const
+void AfterburnerState::SaveToStream(ProjectStreamWriter& stream, int32_t imageQuality,
+                                    const std::function<void()>& step) const
 {
     stream.WriteInt32(Count());
+    if (step)
+        step();
     for (const auto& object : items_) {
         stream.WriteInt32(object->Kind);
         object->SaveToStream(stream, imageQuality);
+        if (step)
+            step();
     }
 }
 
-void AfterburnerState::LoadFromStream(ProjectStreamReader& stream)
+void AfterburnerState::LoadFromStream(ProjectStreamReader& stream,
+                                      const std::function<void()>& step)
 {
     const int32_t count = stream.ReadInt32();
     if (count < 0)
         throw LumoraError("The data is damaged: the afterburner section counts " +
                           std::to_string(count) + " objects.");
     // Read everything first, so that damaged data leaves the list as it was.
+    if (step)
+        step();
     std::vector<std::unique_ptr<Tool_ab>> read;
     for (int32_t i = 0; i < count; ++i) {
         const int32_t kind = stream.ReadInt32();
         read.push_back(ReadAfterburnerObject(kind, stream));
+        if (step)
+            step();
     }
-    if (read.empty())
+    AppendLoaded(std::move(read));
+}
+
+std::vector<std::unique_ptr<Tool_ab>> AfterburnerState::TakeAll()
+{
+    std::vector<std::unique_ptr<Tool_ab>> taken = std::move(items_);
+    items_.clear();
+    SetSelected(-1);
+    NotifyListChanged();
+    return taken;
+}
+
+void AfterburnerState::AppendLoaded(std::vector<std::unique_ptr<Tool_ab>> objects)
+{
+    if (objects.empty())
         return;
-    for (auto& object : read)
+    for (auto& object : objects)
         items_.push_back(std::move(object));
     SetSelected(Count() - 1);
     NotifyListChanged();

@@ -12,6 +12,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -145,11 +146,19 @@ public:
 
     // The afterburner section of a project file: the object count, then per
     // object its kind code and its record.
-    void SaveToStream(ProjectStreamWriter& stream, int32_t imageQuality) const;
+    // step (when given) runs after the count and after each object: the
+    // project file's progress.
+    void SaveToStream(ProjectStreamWriter& stream, int32_t imageQuality,
+                      const std::function<void()>& step = {}) const;
     // Appends the objects of an afterburner section and selects the last
     // one; on damaged data it throws LumoraError and the list is left as it
     // was.
-    void LoadFromStream(ProjectStreamReader& stream);
+    void LoadFromStream(ProjectStreamReader& stream, const std::function<void()>& step = {});
+    // Every object handed over, in list order; nothing selected. With
+    // AppendLoaded a project read elsewhere moves into this list (the last
+    // object becomes the selected one).
+    std::vector<std::unique_ptr<Tool_ab>> TakeAll();
+    void AppendLoaded(std::vector<std::unique_ptr<Tool_ab>> objects);
 
 private:
     void NotifyListChanged();

@@ -116,6 +116,13 @@ std::unique_ptr<Tool_dm> DepthObjects::Take(int32_t index)
     return object;
 }
 
+std::vector<std::unique_ptr<Tool_dm>> DepthObjects::TakeAll()
+{
+    std::vector<std::unique_ptr<Tool_dm>> taken = std::move(items_);
+    items_.clear();
+    return taken;
+}
+
 void DepthObjects::Clear()
 {
     while (!items_.empty())

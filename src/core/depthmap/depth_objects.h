@@ -75,6 +75,10 @@ public:
     std::unique_ptr<Tool_dm> Take(int32_t index);
     // Destroys every object, from the last index down.
     void Clear();
+    // Every object handed over in list order (a project read elsewhere
+    // moving into this list); the tree and selection are left to the
+    // caller's Reset or FinishLoading.
+    std::vector<std::unique_ptr<Tool_dm>> TakeAll();
     const std::vector<std::unique_ptr<Tool_dm>>& Items() const { return items_; }
 
     // The id for a new object: LastObjectId + 1, which becomes LastObjectId.

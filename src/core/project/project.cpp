@@ -221,4 +221,25 @@ void Project::Reset(int32_t composerWidth, int32_t composerHeight)
     ResetAfterburner();
 }
 
+void Project::StartNewProject(const RenderOptions& storedDefaults, int32_t composerWidth,
+                              int32_t composerHeight)
+{
+    Options = storedDefaults;
+    Reset(composerWidth, composerHeight);
+    FilePath.clear();
+    SetModified(false);
+}
+
+void Project::ScaleAllObjects(int32_t oldWidth, int32_t oldHeight, int32_t newWidth,
+                              int32_t newHeight)
+{
+    for (int32_t i = 0; i < Depth.Count(); ++i)
+        Depth.ScaleObject(oldWidth, oldHeight, newWidth, newHeight, i);
+}
+
+bool Project::AfterburnerReachable() const
+{
+    return rendered_ && Afterburner.Picture() != nullptr;
+}
+
 } // namespace lumora

@@ -122,6 +122,21 @@ public:
     void ResetAfterburner();
     void Reset(int32_t composerWidth, int32_t composerHeight);
 
+    // A new project after the new-project dialog's "OK": the stored default
+    // render options (not the previous project's), the three resets at the
+    // dialog's size, untitled and not modified.
+    void StartNewProject(const RenderOptions& storedDefaults, int32_t composerWidth,
+                         int32_t composerHeight);
+
+    // ScaleObject for every depth object in list order (group members
+    // included): each rectangle from the old to the new composer size.
+    void ScaleAllObjects(int32_t oldWidth, int32_t oldHeight, int32_t newWidth, int32_t newHeight);
+
+    // The afterburner window can be chosen once a render has run: a project
+    // read with its rendered flag set keeps the flag (it is saved again)
+    // but has no stereogram until it is rendered.
+    bool AfterburnerReachable() const;
+
 private:
     // The context for composing with the list plus an object about to join
     // it (a new overlay needs the working depth map at once).

@@ -278,29 +278,58 @@ void TileMap::GenerateKachelPreview(TPixelEngine& preview, int32_t tileWidth,
     }
 }
 
-void TileMap::SaveToStream(ProjectStreamWriter& stream, int32_t imageQuality) const
+void TileMap::SaveToStream(ProjectStreamWriter& stream, int32_t imageQuality,
+                           const std::function<void()>& step) const
 {
     stream.WriteInt32(Count());
+    if (step)
+        step();
     for (const auto& tile : items_) {
         stream.WriteInt32(tile->Kind);
         tile->SaveToStream(stream, imageQuality);
+        if (step)
+            step();
     }
 }
 
-void TileMap::LoadFromStream(ProjectStreamReader& stream)
+void TileMap::LoadFromStream(ProjectStreamReader& stream, const std::function<void()>& step)
 {
     const int32_t count = stream.ReadInt32();
     if (count < 0 || static_cast<size_t>(count) > stream.Remaining() / kMinTileEntryBytes)
         throw LumoraError("The data is damaged: the tile section counts " + std::to_string(count) +
                           " objects, more than its bytes can hold.");
+    if (step)
+        step();
     std::vector<std::unique_ptr<Tile_tm>> read;
     for (int32_t i = 0; i < count; ++i) {
         const int32_t kind = stream.ReadInt32();
         read.push_back(ReadTile(kind, stream));
+        if (step)
+            step();
     }
-    for (auto& tile : read)
+    AppendLoaded(std::move(read));
+}
+
+std::vector<std::unique_ptr<Tile_tm>> TileMap::TakeAll()
+{
+    std::vector<std::unique_ptr<Tile_tm>> taken = std::move(items_);
+    items_.clear();
+    selected_ = -1;
+    if (ui_) {
+        ui_->TileSelected(selected_);
+        ui_->TileButtonsChanged();
+        ui_->RepaintKachel();
+    }
+    return taken;
+}
+
+void TileMap::AppendLoaded(std::vector<std::unique_ptr<Tile_tm>> tiles)
+{
+    if (tiles.empty())
+        return;
+    for (auto& tile : tiles)
         items_.push_back(std::move(tile));
-    if (ui_ && count > 0) {
+    if (ui_) {
         ui_->TileButtonsChanged();
         ui_->RepaintKachel();
     }

@@ -9,6 +9,7 @@
 #include "tilemap/tile_tm.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -112,11 +113,17 @@ public:
                                TileRandomSource& random) const;
 
     // The tile section of a project file: the object count, then per object
-    // its kind code and its record.
-    void SaveToStream(ProjectStreamWriter& stream, int32_t imageQuality) const;
+    // its kind code and its record. step (when given) runs after the count
+    // and after each object: the project file's progress.
+    void SaveToStream(ProjectStreamWriter& stream, int32_t imageQuality,
+                      const std::function<void()>& step = {}) const;
     // Appends the objects of a tile section; on damaged data it throws
     // LumoraError and the list is left as it was.
-    void LoadFromStream(ProjectStreamReader& stream);
+    void LoadFromStream(ProjectStreamReader& stream, const std::function<void()>& step = {});
+    // Every object handed over, in list order; nothing selected. With
+    // AppendLoaded a project read elsewhere moves into this list.
+    std::vector<std::unique_ptr<Tile_tm>> TakeAll();
+    void AppendLoaded(std::vector<std::unique_ptr<Tile_tm>> tiles);
 
 private:
     void NotifyEdited(bool buttons);

@@ -1,0 +1,89 @@
+#include "project/composer_size.h"
+
+#include "common/numeric.h"
+#include "project/project.h"
+
+#include <algorithm>
+
+namespace lumora {
+
+namespace {
+
+int32_t ClampedSize(int64_t value)
+{
+    return static_cast<int32_t>(
+        std::clamp<int64_t>(value, ComposerSizePanel::kMinPixels, ComposerSizePanel::kMaxPixels));
+}
+
+} // namespace
+
+ComposerSizePanel::ComposerSizePanel(Project& project) : project_(project)
+{
+    ShowProjectSize();
+}
+
+void ComposerSizePanel::ShowProjectSize()
+{
+    width_ = project_.Depth.VorlageWidth;
+    height_ = project_.Depth.VorlageHeight;
+}
+
+bool ComposerSizePanel::LinkDown() const
+{
+    return project_.AspectLink;
+}
+
+void ComposerSizePanel::SetWidth(int32_t width)
+{
+    width_ = width;
+    const DepthObjects& depth = project_.Depth;
+    if (!project_.AspectLink || lastEntered_ != Field::Width || depth.VorlageHeight <= 0)
+        return;
+    const double ratio = static_cast<double>(depth.VorlageWidth) / depth.VorlageHeight;
+    height_ = ClampedSize(Round(width_ / ratio));
+}
+
+void ComposerSizePanel::SetHeight(int32_t height)
+{
+    height_ = height;
+    const DepthObjects& depth = project_.Depth;
+    if (!project_.AspectLink || lastEntered_ != Field::Height || depth.VorlageHeight <= 0)
+        return;
+    const double ratio = static_cast<double>(depth.VorlageWidth) / depth.VorlageHeight;
+    width_ = ClampedSize(Round(height_ * ratio));
+}
+
+void ComposerSizePanel::PressLink()
+{
+    if (project_.AspectLink) {
+        project_.AspectLink = false;
+        return;
+    }
+    project_.AspectLink = true;
+    SetWidth(width_);
+    SetHeight(height_);
+}
+
+void ComposerSizePanel::Apply()
+{
+    ApplyComposerSize(project_, width_, height_, project_.ScaleObjects);
+    ShowProjectSize();
+}
+
+void ApplyComposerSize(Project& project, int32_t width, int32_t height, bool scaleObjects)
+{
+    DepthObjects& depth = project.Depth;
+    width = ClampedSize(width);
+    height = ClampedSize(height);
+    if (width != depth.VorlageWidth || height != depth.VorlageHeight) {
+        const int32_t oldWidth = depth.VorlageWidth;
+        const int32_t oldHeight = depth.VorlageHeight;
+        depth.VorlageWidth = width;
+        depth.VorlageHeight = height;
+        if (scaleObjects)
+            project.ScaleAllObjects(oldWidth, oldHeight, width, height);
+    }
+    project.DepthEdited();
+}
+
+} // namespace lumora
