@@ -44,3 +44,39 @@ foreach(source ${LUMORA_LIBRARY_SOURCES})
   list(APPEND LUMORA_LIBRARY_FILES ${output})
 endforeach()
 add_custom_target(lumora_library_files ALL DEPENDS ${LUMORA_LIBRARY_FILES})
+
+# The desktop program's own files: the editor's cursors, the splash
+# picture, the help start page and the folder the picture dialogs start in.
+target_sources(lumora-assets PRIVATE ${CMAKE_CURRENT_LIST_DIR}/shell_assets.cpp)
+set(LUMORA_CURSOR_NAMES Basic R_primitive E_primitive L_primitive N_primitive T_primitive
+  R_gradient E_gradient R_image R_3DTool Hand Eyedropper HourGlass Link Marquee)
+set(LUMORA_CURSOR_FILES)
+foreach(name ${LUMORA_CURSOR_NAMES})
+  list(APPEND LUMORA_CURSOR_FILES ${LUMORA_SHARE_DIR}/data/${name}.dat)
+endforeach()
+add_custom_command(OUTPUT ${LUMORA_CURSOR_FILES}
+  COMMAND lumora-assets cursors ${LUMORA_SHARE_DIR}/data
+  DEPENDS lumora-assets
+  COMMENT "Drawing the cursors"
+  VERBATIM)
+add_custom_command(OUTPUT ${LUMORA_SHARE_DIR}/data/Splash.dat
+  COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+          $<TARGET_FILE:lumora-assets> splash ${LUMORA_SHARE_DIR}/data/Splash.dat
+  DEPENDS lumora-assets
+  COMMENT "Drawing the splash picture"
+  VERBATIM)
+file(GLOB_RECURSE LUMORA_HELP_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/assets/help/*)
+set(LUMORA_HELP_FILES)
+foreach(source ${LUMORA_HELP_SOURCES})
+  file(RELATIVE_PATH relative ${CMAKE_SOURCE_DIR}/assets/help ${source})
+  set(output ${LUMORA_SHARE_DIR}/help/${relative})
+  add_custom_command(OUTPUT ${output}
+    COMMAND ${CMAKE_COMMAND} -E copy ${source} ${output}
+    DEPENDS ${source}
+    COMMENT "Copying help page ${relative}"
+    VERBATIM)
+  list(APPEND LUMORA_HELP_FILES ${output})
+endforeach()
+add_custom_target(lumora_program_files ALL
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${LUMORA_SHARE_DIR}/stereograms
+  DEPENDS ${LUMORA_CURSOR_FILES} ${LUMORA_SHARE_DIR}/data/Splash.dat ${LUMORA_HELP_FILES})

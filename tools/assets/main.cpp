@@ -5,11 +5,14 @@
 //   lumora-assets language SOURCE.txt... OUTPUT.l2l
 //   lumora-assets library SOURCE.txt OUTPUT.llb
 //   lumora-assets model SOURCE.l3m OUTPUT.dxf|OUTPUT.3ds
+//   lumora-assets cursors OUTPUT_FOLDER
+//   lumora-assets splash OUTPUT.dat
 #include "common/lumora_error.h"
 #include "data_file_commands.h"
 #include "model_assets.h"
 #include "plugin_source.h"
 #include "plugins/plugin_file.h"
+#include "shell_assets.h"
 
 #include <QDir>
 #include <QFile>
@@ -76,9 +79,15 @@ int main(int argc, char** argv)
                                             QString::fromLocal8Bit(argv[3]));
     if (argc == 4 && QString::fromLocal8Bit(argv[1]) == "model")
         return WriteModel(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    if (argc == 3 && QString::fromLocal8Bit(argv[1]) == "cursors")
+        return lumora::WriteCursorsCommand(QString::fromLocal8Bit(argv[2]));
+    if (argc == 3 && QString::fromLocal8Bit(argv[1]) == "splash")
+        return lumora::WriteSplashCommand(QString::fromLocal8Bit(argv[2]));
     std::fprintf(stderr, "usage: lumora-assets plugin SOURCE.txt OUTPUT.lpi\n"
                          "       lumora-assets language SOURCE.txt... OUTPUT.l2l\n"
                          "       lumora-assets library SOURCE.txt OUTPUT.llb\n"
-                         "       lumora-assets model SOURCE.l3m OUTPUT.dxf|OUTPUT.3ds\n");
+                         "       lumora-assets model SOURCE.l3m OUTPUT.dxf|OUTPUT.3ds\n"
+                         "       lumora-assets cursors OUTPUT_FOLDER\n"
+                         "       lumora-assets splash OUTPUT.dat\n");
     return 2;
 }

@@ -16,6 +16,8 @@ enum class StartupStatus
     AllWell = 0,
     FileMissing = 1,
     NoLanguage = 2,
+    // The splash picture is not a JPEG file.
+    DamagedSplash = 3,
 };
 
 // The required files, relative to the program directory, with "/".

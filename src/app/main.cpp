@@ -1,0 +1,7 @@
+// lumora: the desktop program.
+#include "app/program_start.h"
+
+int main(int argc, char** argv)
+{
+    return lumora::RunLumora(argc, argv);
+}

@@ -1,0 +1,491 @@
+#include "app/program_context.h"
+
+#include "afterburner/tnachbrenner.h"
+#include "app/file_dialogs.h"
+#include "app/tmessage_form.h"
+#include "app/tprogress_form.h"
+#include "depthmap/tvorlage.h"
+#include "history/history_list_dm.h"
+#include "project/new_project_dialog_model.h"
+#include "project/project.h"
+#include "project/project_file.h"
+#include "project/render_stereogram.h"
+#include "project/tneuesproj.h"
+#include "rendering/trender_opt.h"
+#include "rendering/tstereo_prog.h"
+#include "tilemap/tkachel.h"
+#include "widgets/language_binding.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace lumora {
+
+namespace {
+
+// The depth-map window's size before any placement was stored.
+constexpr int kDefaultWindowWidth = 900;
+constexpr int kDefaultWindowHeight = 680;
+
+// The busy cursor for the length of a blocking operation.
+class BusyCursor
+{
+public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { Restore(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+    void Restore()
+    {
+        if (active_)
+            QApplication::restoreOverrideCursor();
+        active_ = false;
+    }
+
+private:
+    bool active_ = true;
+};
+
+QString ErrorText(const std::exception& e)
+{
+    return QString::fromUtf8(e.what());
+}
+
+} // namespace
+
+ProgramContext::ProgramContext(QString programDirectory, QString settingsFile)
+    : programDirectory_(std::move(programDirectory)),
+      store_(settingsFile.isEmpty() ? SettingsStore() : SettingsStore(settingsFile)),
+      project_(std::make_unique<Project>()),
+      history_(std::make_unique<HistoryList_dm>(project_->Depth)), tileRandom_(random_),
+      dialogs_(std::make_unique<StandardFileDialogs>())
+{
+    project_->SetObserver(this);
+}
+
+ProgramContext::~ProgramContext()
+{
+    project_->SetObserver(nullptr);
+    project_->Tiles.SetUi(nullptr);
+    project_->Afterburner.SetUi(nullptr);
+    progress_.reset();
+    message_.reset();
+    neuesProj_.reset();
+    stereoProg_.reset();
+    renderOptions_.reset();
+    nachbrenner_.reset();
+    kachel_.reset();
+    vorlage_.reset();
+    history_.reset();
+    project_->Depth.SetHistory(nullptr);
+}
+
+void ProgramContext::SetDialogs(std::unique_ptr<FileDialogs> dialogs)
+{
+    dialogs_ = std::move(dialogs);
+}
+
+void ProgramContext::CreateWindows(const std::function<void(const QString&)>& status)
+{
+    status(QStringLiteral("Creating DepthMap..."));
+    vorlage_ = std::make_unique<TVorlage>(*this);
+    status(QStringLiteral("Creating TileMap..."));
+    kachel_ = std::make_unique<TKachel>(*this);
+    status(QStringLiteral("Creating Afterburner..."));
+    nachbrenner_ = std::make_unique<TNachbrenner>(*this);
+    status(QStringLiteral("Creating Render Options..."));
+    renderOptions_ = std::make_unique<TRender_opt>();
+    status(QStringLiteral("Creating Progress..."));
+    stereoProg_ = std::make_unique<TStereo_Prog>();
+    status(QStringLiteral("Creating New Project dialog..."));
+    neuesProj_ = std::make_unique<TNeuesProj>();
+    status(QStringLiteral("Creating Message Window..."));
+    message_ = std::make_unique<TMessage_Form>();
+    status(QStringLiteral("Creating Progress Window..."));
+    progress_ = std::make_unique<TProgress_Form>(languages_.Texts());
+
+    project_->Tiles.SetUi(kachel_.get());
+    project_->Afterburner.SetUi(nachbrenner_.get());
+    kachel_->setEnabled(false);
+    nachbrenner_->setEnabled(false);
+    current_ = vorlage_.get();
+}
+
+void ProgramContext::LoadSettings()
+{
+    const QRect screen = QGuiApplication::primaryScreen()
+                             ? QGuiApplication::primaryScreen()->availableGeometry()
+                             : QRect(0, 0, 1024, 768);
+    const int32_t left = CentredOnScreen(screen.width(), kDefaultWindowWidth) + screen.left();
+    const int32_t top = CentredOnScreen(screen.height(), kDefaultWindowHeight) + screen.top();
+    settings_.Position =
+        WindowPlacement{top, left, top + kDefaultWindowHeight, left + kDefaultWindowWidth, 0};
+    store_.LoadSettings(settings_);
+    project_->Options = store_.LoadRenderOptions();
+    history_->SetMaxSteps(settings_.Max_Undo_Steps);
+    ApplyPlacement();
+}
+
+bool ProgramContext::LoadLanguage()
+{
+    languages_.SetCurrentLanguageName(settings_.Language);
+    languages_.ScanLanguages(programDirectory_ + QStringLiteral("/languages"), *this);
+    if (languages_.Entries().empty())
+        return false;
+    settings_.Language = languages_.CurrentLanguageName();
+    return true;
+}
+
+void ProgramContext::ShowFirst(const QStringList& arguments)
+{
+    UpdateCaption();
+    if (ShowStateOf(settings_.Position.WindowState) == WindowShowState::Maximised)
+        vorlage_->showMaximized();
+    else
+        vorlage_->show();
+    vorlage_->activateWindow();
+    RepaintStages();
+    UpdateCommandStates();
+    if (!arguments.isEmpty() && QFileInfo(arguments.constFirst()).isFile())
+        OpenCommand(arguments.constFirst(), *vorlage_);
+}
+
+StageWindow& ProgramContext::Window(Stage stage) const
+{
+    switch (stage) {
+    case Stage::TileMap:
+        return *kachel_;
+    case Stage::Afterburner:
+        return *nachbrenner_;
+    case Stage::DepthMap:
+        break;
+    }
+    return *vorlage_;
+}
+
+int ProgramContext::Ask(const QString& text)
+{
+    return message_->ShowMessage(text, TMessage_Form::kAsk);
+}
+
+void ProgramContext::Tell(const QString& text)
+{
+    message_->ShowMessage(text, TMessage_Form::kTell);
+}
+
+bool ProgramContext::Save(StageWindow& from)
+{
+    if (project_->FilePath.isEmpty())
+        return SaveAs(from);
+    BusyCursor busy;
+    try {
+        SaveProject(*project_, project_->FilePath, settings_.Project_image_quality,
+                    progress_.get());
+    } catch (const LumoraError& e) {
+        busy.Restore();
+        Tell(ErrorText(e));
+        return false;
+    }
+    UpdateCaption();
+    UpdateCommandStates();
+    return true;
+}
+
+bool ProgramContext::SaveAs(StageWindow& from)
+{
+    const SaveFileChoice choice = dialogs_->SaveFileName(
+        &from, settings_.Folders.InitialFolder(DialogFolder::SaveProject),
+        {QString::fromLatin1(kProjectFileFilter)}, QString::fromLatin1(kProjectFileExtension));
+    if (choice.FileName.isEmpty())
+        return false;
+    QString path = choice.FileName;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QLatin1Char('.') + QLatin1String(kProjectFileExtension);
+    settings_.Folders.RecordChosenFile(DialogFolder::SaveProject, path);
+    const QString previous = project_->FilePath;
+    project_->FilePath = path;
+    if (!Save(from)) {
+        project_->FilePath = previous;
+        return false;
+    }
+    return true;
+}
+
+void ProgramContext::Open(StageWindow& from)
+{
+    const QString path =
+        dialogs_->OpenFileName(&from, settings_.Folders.InitialFolder(DialogFolder::OpenProject),
+                               {QString::fromLatin1(kProjectFileFilter)});
+    if (path.isEmpty())
+        return;
+    settings_.Folders.RecordChosenFile(DialogFolder::OpenProject, path);
+    if (!AskUnsavedChanges())
+        return;
+    OpenCommand(path, from);
+}
+
+bool ProgramContext::OpenCommand(const QString& path, StageWindow& from)
+{
+    const QString& fileError = Texts().MessageText(u"ProjFileError");
+    bool rendered = false;
+    {
+        BusyCursor busy;
+        try {
+            rendered = OpenProject(*project_, path, settings_.NewProject_width,
+                                   settings_.NewProject_height, progress_.get());
+        } catch (const NotAProjectFileError&) {
+            busy.Restore();
+            Tell(fileError);
+            return false;
+        } catch (const DamagedProjectFileError& e) {
+            busy.Restore();
+            Tell(fileError + QLatin1Char('\r') + e.Problem());
+            return false;
+        } catch (const LumoraError& e) {
+            busy.Restore();
+            Tell(ErrorText(e));
+            return false;
+        }
+    }
+    UpdateCaption();
+    ShowStage(*vorlage_, from);
+    RepaintStages();
+    UpdateCommandStates();
+    if (rendered && Ask(Texts().MessageText(u"NeuRendern")) == TMessage_Form::kYes)
+        RenderPipeline();
+    return true;
+}
+
+void ProgramContext::NewProject(StageWindow& from)
+{
+    if (!AskUnsavedChanges())
+        return;
+    NewProjectDialogModel model;
+    model.Width = settings_.NewProject_width;
+    model.Height = settings_.NewProject_height;
+    model.Preset = settings_.NewProject_aspectratio;
+    model.Aspect1 = settings_.NewProject_aspect1;
+    model.Aspect2 = settings_.NewProject_aspect2;
+    model.SettingsLoaded();
+    if (!neuesProj_->Execute(model))
+        return;
+    settings_.NewProject_width = model.Width;
+    settings_.NewProject_height = model.Height;
+    settings_.NewProject_aspectratio = model.Preset;
+    settings_.NewProject_aspect1 = model.Aspect1;
+    settings_.NewProject_aspect2 = model.Aspect2;
+    project_->Options = store_.LoadRenderOptions();
+    project_->Reset(model.Width, model.Height);
+    project_->FilePath.clear();
+    project_->SetModified(false);
+    UpdateCaption();
+    ShowStage(*vorlage_, from);
+    RepaintStages();
+    UpdateCommandStates();
+}
+
+bool ProgramContext::AskUnsavedChanges()
+{
+    if (!project_->Modified())
+        return true;
+    const int answer = Ask(Texts().MessageText(u"ChangedProject1") + QLatin1Char('\r') +
+                           Texts().MessageText(u"ChangedProject2"));
+    if (answer == TMessage_Form::kYes)
+        return Save(*current_); // a save cancelled or failed keeps the changes
+    return answer == TMessage_Form::kNo;
+}
+
+bool ProgramContext::RenderPipeline()
+{
+    if (!project_->CanRender())
+        return false;
+    BusyCursor busy;
+    try {
+        RenderStereogram(*project_, tileRandom_, stereoProg_.get());
+    } catch (const LumoraError& e) {
+        busy.Restore();
+        Tell(ErrorText(e));
+        UpdateCommandStates();
+        return false;
+    }
+    nachbrenner_->PictureComposed();
+    UpdateCommandStates();
+    return true;
+}
+
+void ProgramContext::RenderCommand(StageWindow& from)
+{
+    if (RenderPipeline() && from.WindowStage() != Stage::Afterburner)
+        ShowStage(*nachbrenner_, from);
+}
+
+void ProgramContext::RenderOptionsCommand(StageWindow& from)
+{
+    if (renderOptions_->Execute(*project_) && from.WindowStage() == Stage::TileMap)
+        from.RepaintStage();
+    UpdateCommandStates();
+}
+
+void ProgramContext::SwitchTo(Stage target, StageWindow& from)
+{
+    if (target == from.WindowStage())
+        return;
+    if (target == Stage::Afterburner) {
+        if (!AfterburnerReachable())
+            return;
+        if (!project_->Tiles.IsEmpty() && project_->OutOfDate()) {
+            const int answer = Ask(Texts().MessageText(u"NeuRendern"));
+            if (answer == TMessage_Form::kYes) {
+                RenderCommand(from);
+                return;
+            }
+            if (answer != TMessage_Form::kNo)
+                return;
+            project_->SetOutOfDate(false);
+        }
+    }
+    ShowStage(Window(target), from);
+}
+
+bool ProgramContext::AfterburnerReachable() const
+{
+    return project_->Rendered() && project_->Afterburner.Picture() != nullptr;
+}
+
+void ProgramContext::ShowStage(StageWindow& target, StageWindow& from)
+{
+    if (&target == &from)
+        return;
+    target.setWindowTitle(from.windowTitle());
+    const QRect placement =
+        from.normalGeometry().isValid() ? from.normalGeometry() : from.geometry();
+    target.setGeometry(placement);
+    target.setEnabled(true);
+    if (from.isMaximized())
+        target.showMaximized();
+    else
+        target.showNormal();
+    if (&target == nachbrenner_.get())
+        nachbrenner_->PictureComposed();
+    else
+        target.RepaintStage();
+    target.raise();
+    target.activateWindow();
+    from.hide();
+    from.setEnabled(false);
+    current_ = &target;
+}
+
+bool ProgramContext::CloseQuery(StageWindow& from)
+{
+    if (shuttingDown_)
+        return true;
+    (void)from;
+    if (!AskUnsavedChanges())
+        return false;
+    EndProgram();
+    return true;
+}
+
+void ProgramContext::EndProgram()
+{
+    shuttingDown_ = true;
+    SavePlacement();
+    store_.SaveSettings(settings_);
+    for (StageWindow* window :
+         {static_cast<StageWindow*>(vorlage_.get()), static_cast<StageWindow*>(kachel_.get()),
+          static_cast<StageWindow*>(nachbrenner_.get())}) {
+        if (window != current_)
+            window->hide();
+    }
+    ended_ = true;
+    if (onEnded_)
+        onEnded_();
+}
+
+void ProgramContext::SavePlacement()
+{
+    const StageWindow& window = *current_;
+    const QRect g = window.normalGeometry().isValid() ? window.normalGeometry() : window.geometry();
+    const WindowShowState state = window.isMaximized()   ? WindowShowState::Maximised
+                                  : window.isMinimized() ? WindowShowState::Minimised
+                                                         : WindowShowState::Normal;
+    settings_.Position = WindowPlacement{g.top(), g.left(), g.top() + g.height(),
+                                         g.left() + g.width(), WindowStateOf(state)};
+}
+
+void ProgramContext::ApplyPlacement()
+{
+    const WindowPlacement& p = settings_.Position;
+    if (p.Width() > 0 && p.Height() > 0)
+        vorlage_->setGeometry(p.Left, p.Top, p.Width(), p.Height());
+}
+
+QString ProgramContext::ProjectCaption() const
+{
+    const QString name = project_->FilePath.isEmpty() ? Texts().DisplayText(u"Untitled")
+                                                      : QFileInfo(project_->FilePath).fileName();
+    return QString::fromLatin1(kCaptionPrefix) + name;
+}
+
+void ProgramContext::UpdateCaption()
+{
+    const QString caption = ProjectCaption();
+    for (Stage stage : {Stage::DepthMap, Stage::TileMap, Stage::Afterburner})
+        Window(stage).setWindowTitle(caption);
+}
+
+void ProgramContext::UpdateCommandStates()
+{
+    if (!vorlage_ || !kachel_ || !nachbrenner_)
+        return;
+    for (Stage stage : {Stage::DepthMap, Stage::TileMap, Stage::Afterburner})
+        Window(stage).UpdateCommandState();
+}
+
+void ProgramContext::RepaintStages()
+{
+    vorlage_->RepaintStage();
+    kachel_->RepaintStage();
+    nachbrenner_->PictureComposed();
+}
+
+QWidget* ProgramContext::LanguageWindow(const QString& name) const
+{
+    for (QWidget* window :
+         {static_cast<QWidget*>(vorlage_.get()), static_cast<QWidget*>(kachel_.get()),
+          static_cast<QWidget*>(nachbrenner_.get()), static_cast<QWidget*>(renderOptions_.get()),
+          static_cast<QWidget*>(stereoProg_.get()), static_cast<QWidget*>(neuesProj_.get()),
+          static_cast<QWidget*>(message_.get()), static_cast<QWidget*>(progress_.get())}) {
+        if (window && window->objectName().compare(name, Qt::CaseInsensitive) == 0)
+            return window;
+    }
+    return nullptr;
+}
+
+bool ProgramContext::HasComponent(const QString& window, const QString& component) const
+{
+    const QWidget* target = LanguageWindow(window);
+    return target && HasLanguageComponent(*target, component);
+}
+
+void ProgramContext::ApplyEntry(const QString& window, const QString& component,
+                                const QString& property, const QString& value)
+{
+    if (QWidget* target = LanguageWindow(window))
+        ApplyLanguageEntry(*target, component, property, value);
+}
+
+void ProgramContext::ShowDisclaimer(const QString& text)
+{
+    Tell(text);
+}
+
+void ProgramContext::ProjectFlagsChanged()
+{
+    UpdateCommandStates();
+}
+
+} // namespace lumora

@@ -1,0 +1,170 @@
+#pragma once
+// ProgramContext: what lives from start-up to exit. It owns the settings,
+// the languages, the project with its undo history, the tile random
+// source, every window and dialog, and carries out the commands the three
+// stage windows share: the project files (New, Open, Save, Save As and the
+// unsaved-changes question), the render command, the render options, the
+// window switching and the close query.
+
+#include "app/application_settings.h"
+#include "app/language_manager.h"
+#include "app/language_widgets.h"
+#include "app/settings_store.h"
+#include "app/stage_window.h"
+#include "common/random_generator.h"
+#include "project/project_observer.h"
+#include "tilemap/tile_random_source.h"
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QWidget;
+
+namespace lumora {
+
+class FileDialogs;
+class HistoryList_dm;
+class Project;
+class TKachel;
+class TMessage_Form;
+class TNachbrenner;
+class TNeuesProj;
+class TProgress_Form;
+class TRender_opt;
+class TStereo_Prog;
+class TVorlage;
+
+// "Lumora Release 2 - " + the project's name.
+inline constexpr char kCaptionPrefix[] = "Lumora Release 2 - ";
+
+class ProgramContext : public LanguageWidgets, public ProjectObserver
+{
+public:
+    // programDirectory is the installation folder; settingsFile the INI
+    // file of the settings (empty: the user's store).
+    ProgramContext(QString programDirectory, QString settingsFile);
+    ~ProgramContext() override;
+    ProgramContext(const ProgramContext&) = delete;
+    ProgramContext& operator=(const ProgramContext&) = delete;
+
+    const QString& ProgramDirectory() const { return programDirectory_; }
+    Project& CurrentProject() { return *project_; }
+    const Project& CurrentProject() const { return *project_; }
+    HistoryList_dm& History() { return *history_; }
+    ApplicationSettings& Settings() { return settings_; }
+    const SettingsStore& Store() const { return store_; }
+    LanguageManager& Languages() { return languages_; }
+    const LanguageTexts& Texts() const { return languages_.Texts(); }
+    TileRandomSource& TileRandom() { return tileRandom_; }
+
+    // The file dialogs; a test puts its own in place.
+    FileDialogs& Dialogs() { return *dialogs_; }
+    void SetDialogs(std::unique_ptr<FileDialogs> dialogs);
+
+    // Start-up. Each window is created once; status tells the splash what
+    // is created next.
+    void CreateWindows(const std::function<void(const QString&)>& status);
+    // The window placement, the general settings, then the render options.
+    void LoadSettings();
+    // Lists the language files and applies the chosen one (the setting
+    // "Language"); answers whether a valid language file was found.
+    bool LoadLanguage();
+    // The first showing of the depth-map window: caption, then the project
+    // named by the first argument when that is an existing file.
+    void ShowFirst(const QStringList& arguments);
+
+    TVorlage& Vorlage() const { return *vorlage_; }
+    TKachel& Kachel() const { return *kachel_; }
+    TNachbrenner& Nachbrenner() const { return *nachbrenner_; }
+    TMessage_Form& MessageForm() const { return *message_; }
+    TProgress_Form& ProgressForm() const { return *progress_; }
+    StageWindow& Window(Stage stage) const;
+    // The stage window the user sees.
+    StageWindow& CurrentWindow() const { return *current_; }
+
+    // The message box: mode 0 asks (answers 0 Yes, 1 No, 2 Cancel),
+    // mode 1 tells (answers 3).
+    int Ask(const QString& text);
+    void Tell(const QString& text);
+
+    // The commands of the File menus.
+    bool Save(StageWindow& from);
+    bool SaveAs(StageWindow& from);
+    void Open(StageWindow& from);
+    bool OpenCommand(const QString& path, StageWindow& from);
+    void NewProject(StageWindow& from);
+    // Only when the project is modified: Yes saves (and answers whether it
+    // did), No answers true, Cancel false.
+    bool AskUnsavedChanges();
+
+    // "Stereogramm Rendern": renders and, from the depth-map or tile-map
+    // window, switches to the afterburner.
+    void RenderCommand(StageWindow& from);
+    void RenderOptionsCommand(StageWindow& from);
+
+    // The window switching; the afterburner asks NeuRendern first when
+    // tiles exist and the stereogram is out of date.
+    void SwitchTo(Stage target, StageWindow& from);
+    // The afterburner can be chosen once a stereogram was rendered.
+    bool AfterburnerReachable() const;
+
+    // The close query of any stage window: the unsaved-changes question,
+    // then the end of the program (settings saved, windows closed).
+    bool CloseQuery(StageWindow& from);
+    bool Ended() const { return ended_; }
+    // Called once the program has ended (the event loop quits).
+    void SetOnEnded(std::function<void()> onEnded) { onEnded_ = std::move(onEnded); }
+
+    // The caption of the three windows for the project's file or Untitled.
+    QString ProjectCaption() const;
+    void UpdateCaption();
+    void UpdateCommandStates();
+    // Every stage shows the project anew.
+    void RepaintStages();
+
+    // LanguageWidgets
+    bool HasComponent(const QString& window, const QString& component) const override;
+    void ApplyEntry(const QString& window, const QString& component, const QString& property,
+                    const QString& value) override;
+    void ShowDisclaimer(const QString& text) override;
+
+    // ProjectObserver
+    void ProjectFlagsChanged() override;
+
+private:
+    QWidget* LanguageWindow(const QString& name) const;
+    void ShowStage(StageWindow& target, StageWindow& from);
+    bool RenderPipeline();
+    void EndProgram();
+    void SavePlacement();
+    void ApplyPlacement();
+
+    QString programDirectory_;
+    SettingsStore store_;
+    ApplicationSettings settings_;
+    LanguageManager languages_;
+    std::unique_ptr<Project> project_;
+    std::unique_ptr<HistoryList_dm> history_;
+    RandomGenerator random_;
+    TileRandomSource tileRandom_;
+    std::unique_ptr<FileDialogs> dialogs_;
+
+    std::unique_ptr<TVorlage> vorlage_;
+    std::unique_ptr<TKachel> kachel_;
+    std::unique_ptr<TNachbrenner> nachbrenner_;
+    std::unique_ptr<TRender_opt> renderOptions_;
+    std::unique_ptr<TStereo_Prog> stereoProg_;
+    std::unique_ptr<TNeuesProj> neuesProj_;
+    std::unique_ptr<TMessage_Form> message_;
+    std::unique_ptr<TProgress_Form> progress_;
+    StageWindow* current_ = nullptr;
+
+    bool shuttingDown_ = false;
+    bool ended_ = false;
+    std::function<void()> onEnded_;
+};
+
+} // namespace lumora

@@ -1,0 +1,111 @@
+#include "app/program_start.h"
+
+#include "app/program_context.h"
+#include "app/tsplash.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QMessageBox>
+
+namespace lumora {
+
+namespace {
+
+const char kStartErrorLine[] = "An error occurred while trying to start Lumora R2 !";
+
+void ShowPlatformWarning(const QString& text)
+{
+    QString shown = text;
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QMessageBox::warning(nullptr, QStringLiteral("Lumora R2"), shown, QMessageBox::Ok);
+}
+
+StartResult Fail(StartupStatus status, const StartOptions& options)
+{
+    const QString text = StartupErrorText(status);
+    if (options.ShowWarning)
+        options.ShowWarning(text);
+    else
+        ShowPlatformWarning(text);
+    return StartResult{status, nullptr};
+}
+
+} // namespace
+
+QString StartupErrorText(StartupStatus status)
+{
+    QString reason;
+    switch (status) {
+    case StartupStatus::FileMissing:
+        reason = QStringLiteral("Error: File not found");
+        break;
+    case StartupStatus::NoLanguage:
+        reason = QStringLiteral("Error: No valid language file found");
+        break;
+    case StartupStatus::DamagedSplash:
+        reason = QStringLiteral("Error: The splash picture data/Splash.dat cannot be read");
+        break;
+    case StartupStatus::AllWell:
+        return QString();
+    }
+    return QString::fromLatin1(kStartErrorLine) + QLatin1Char('\r') + reason;
+}
+
+StartResult StartProgram(const StartOptions& options)
+{
+    const StartupStatus check = CheckEnvironment(options.ProgramDirectory);
+    if (check != StartupStatus::AllWell)
+        return Fail(check, options);
+    QApplication::setApplicationName(QStringLiteral("Lumora R2"));
+
+    // A damaged splash picture ends the start with a message, not a crash.
+    const QImage picture(QDir(options.ProgramDirectory).filePath(QString::fromLatin1(kSplashFile)),
+                         "JPEG");
+    if (picture.isNull())
+        return Fail(StartupStatus::DamagedSplash, options);
+    auto splash = std::make_unique<TSplash>(picture);
+    splash->SetStatus(QStringLiteral("Creating Splash Screen..."));
+    splash->show();
+    splash->repaint();
+
+    auto program = std::make_unique<ProgramContext>(options.ProgramDirectory, options.SettingsFile);
+    program->CreateWindows([&splash](const QString& status) { splash->SetStatus(status); });
+    program->LoadSettings();
+    splash->SetStatus(QStringLiteral("Loading Language..."));
+    const bool languageFound = program->LoadLanguage();
+    splash.reset();
+    if (!languageFound)
+        return Fail(StartupStatus::NoLanguage, options);
+
+    if (options.BeforeFirstShow)
+        options.BeforeFirstShow(*program);
+    program->ShowFirst(options.Arguments);
+    return StartResult{StartupStatus::AllWell, std::move(program)};
+}
+
+QString InstallationFolderOf(const QString& executableFolder)
+{
+    return QDir::cleanPath(executableFolder + QStringLiteral("/../share/lumora"));
+}
+
+int RunLumora(int argc, char** argv)
+{
+    // Qt removes the options it knows from argv: the project path is taken first.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QApplication application(argc, argv);
+
+    StartOptions options;
+    options.ProgramDirectory = InstallationFolderOf(QApplication::applicationDirPath());
+    options.Arguments = arguments;
+    StartResult result = StartProgram(options);
+    if (result.Status != StartupStatus::AllWell)
+        return 1;
+    QApplication::setQuitOnLastWindowClosed(false);
+    result.Program->SetOnEnded([] { QCoreApplication::quit(); });
+    return QApplication::exec();
+}
+
+} // namespace lumora

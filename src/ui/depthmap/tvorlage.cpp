@@ -1,0 +1,23 @@
+#include "depthmap/tvorlage.h"
+
+#include "app/program_context.h"
+#include "project/project.h"
+#include "rendering/lumo_pixelengine256.h"
+#include "widgets/picture_view.h"
+
+namespace lumora {
+
+TVorlage::TVorlage(ProgramContext& context)
+    : StageWindow(context, Stage::DepthMap, QStringLiteral("Vorlage"))
+{
+    area_ = new PictureView(this);
+    area_->setObjectName(QStringLiteral("DMC_Basis"));
+    setCentralWidget(area_);
+}
+
+void TVorlage::RepaintStage()
+{
+    area_->SetPicture(Context().CurrentProject().PaintWorkingDepthMap().ToQImage());
+}
+
+} // namespace lumora

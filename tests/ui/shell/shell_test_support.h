@@ -1,0 +1,254 @@
+#pragma once
+// What the desktop-program tests share: an installation folder in a
+// temporary folder, file dialogs answered by the test, a script that
+// answers the modal windows as they come up, and key presses that reach a
+// window's shortcuts.
+
+#include "afterburner/tnachbrenner.h"
+#include "app/environment_check.h"
+#include "app/file_dialogs.h"
+#include "app/program_context.h"
+#include "app/program_start.h"
+#include "app/settings_store.h"
+#include "app/tmessage_form.h"
+#include "depthmap/tvorlage.h"
+#include "project/project.h"
+#include "tilemap/tile_tm_randomdot.h"
+#include "tilemap/tkachel.h"
+#include "widgets/picture_view.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <deque>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace lumora::test {
+
+// A complete installation: the build's language files, a JPEG splash and
+// every other required file.
+class FakeInstallation
+{
+public:
+    FakeInstallation()
+    {
+        for (const QString& file : RequiredInstallationFiles())
+            Write(file, "x");
+        for (const char* language : {"English", "Deutsch"}) {
+            const QString name = QStringLiteral("languages/%1.l2l").arg(language);
+            QFile::remove(Path(name));
+            EXPECT_TRUE(QFile::copy(QStringLiteral(LUMORA_SHARE_DIR "/") + name, Path(name)))
+                << name.toStdString();
+        }
+        QImage splash(400, 320, QImage::Format_RGB32);
+        splash.fill(Qt::darkBlue);
+        QFile::remove(Path(kSplashFile));
+        EXPECT_TRUE(splash.save(Path(kSplashFile), "JPEG"));
+        QDir().mkpath(Path("stereograms"));
+    }
+
+    QString Folder() const { return dir_.path(); }
+    QString Path(const QString& relative) const { return dir_.filePath(relative); }
+    void Write(const QString& relative, const QByteArray& bytes) const
+    {
+        QDir().mkpath(QFileInfo(Path(relative)).absolutePath());
+        QFile file(Path(relative));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    void Remove(const QString& relative) const { ASSERT_TRUE(QFile::remove(Path(relative))); }
+
+private:
+    QTemporaryDir dir_;
+};
+
+// File dialogs that answer from the test's lists; an empty list cancels.
+class ScriptedFileDialogs : public FileDialogs
+{
+public:
+    QString OpenFileName(QWidget*, const QString& folder, const QStringList& filters) override
+    {
+        ++OpenCalls;
+        LastFolder = folder;
+        LastFilters = filters;
+        if (OpenAnswers.empty())
+            return QString();
+        const QString answer = OpenAnswers.front();
+        OpenAnswers.pop_front();
+        return answer;
+    }
+    SaveFileChoice SaveFileName(QWidget*, const QString& folder, const QStringList& filters,
+                                const QString& defaultSuffix) override
+    {
+        ++SaveCalls;
+        LastFolder = folder;
+        LastFilters = filters;
+        LastSuffix = defaultSuffix;
+        if (SaveAnswers.empty())
+            return {};
+        const SaveFileChoice answer = SaveAnswers.front();
+        SaveAnswers.pop_front();
+        return answer;
+    }
+
+    std::deque<QString> OpenAnswers;
+    std::deque<SaveFileChoice> SaveAnswers;
+    int OpenCalls = 0;
+    int SaveCalls = 0;
+    QString LastFolder;
+    QStringList LastFilters;
+    QString LastSuffix;
+};
+
+// One step of a modal script: the window expected (its objectName) and
+// what the user does in it.
+struct ModalStep
+{
+    QString Window;
+    std::function<void(QWidget&)> Act;
+};
+
+inline std::function<void(QWidget&)> Click(const QString& button)
+{
+    return [button](QWidget& window) {
+        auto* target = window.findChild<QAbstractButton*>(button);
+        ASSERT_NE(target, nullptr) << button.toStdString();
+        QTest::mouseClick(target, Qt::LeftButton);
+    };
+}
+
+// The title-bar "X".
+inline std::function<void(QWidget&)> CloseWindow()
+{
+    return [](QWidget& window) { window.close(); };
+}
+
+inline ModalStep Yes()
+{
+    return {"Message_Form", Click("Button_Ja")};
+}
+inline ModalStep No()
+{
+    return {"Message_Form", Click("Button_Nein")};
+}
+inline ModalStep Cancel()
+{
+    return {"Message_Form", Click("Button_Abbrechen")};
+}
+inline ModalStep Ok()
+{
+    return {"Message_Form", Click("Button_OK")};
+}
+
+// Answers the modal windows that come up, in order, and records the text
+// of every message box. A window the script does not expect is failed and
+// closed, so that a test never hangs.
+class ModalScript
+{
+public:
+    explicit ModalScript(std::vector<ModalStep> steps) : steps_(steps.begin(), steps.end())
+    {
+        timer_.setInterval(5);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
+        timer_.start();
+    }
+    ~ModalScript() { EXPECT_TRUE(steps_.empty()) << steps_.size() << " modal steps not reached"; }
+
+    const QStringList& Messages() const { return messages_; }
+
+private:
+    void Poll()
+    {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible() || modal == last_)
+            return;
+        if (steps_.empty() || modal->objectName() != steps_.front().Window) {
+            ADD_FAILURE() << "unexpected modal window " << modal->objectName().toStdString();
+            modal->close();
+            return;
+        }
+        if (auto* label = modal->findChild<QLabel*>("Message_Label"))
+            messages_ << label->text();
+        const ModalStep step = steps_.front();
+        steps_.pop_front();
+        last_ = modal;
+        step.Act(*modal);
+        // The same window may come up again for the next question.
+        QTimer::singleShot(0, [this] { last_ = nullptr; });
+    }
+
+    QTimer timer_;
+    std::deque<ModalStep> steps_;
+    QStringList messages_;
+    QPointer<QWidget> last_;
+};
+
+// A key press on a window, with the window active so that its shortcuts
+// take it.
+inline void Press(QWidget& window, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    window.activateWindow();
+    QApplication::setActiveWindow(&window);
+    QTest::keyClick(&window, static_cast<Qt::Key>(key), modifiers);
+}
+
+// A started program with scripted file dialogs and its own settings file.
+class TestProgram
+{
+public:
+    explicit TestProgram(QStringList arguments = {}, const QString& language = QString())
+    {
+        settingsFile_ = settingsDir_.filePath("settings.ini");
+        if (!language.isEmpty()) {
+            ApplicationSettings settings;
+            settings.Language = language;
+            SettingsStore(settingsFile_).SaveSettings(settings);
+        }
+        StartOptions options;
+        options.ProgramDirectory = install_.Folder();
+        options.Arguments = std::move(arguments);
+        options.SettingsFile = settingsFile_;
+        options.ShowWarning = [this](const QString& text) { Warnings << text; };
+        options.BeforeFirstShow = [this](ProgramContext& program) {
+            auto dialogs = std::make_unique<ScriptedFileDialogs>();
+            Dialogs = dialogs.get();
+            program.SetDialogs(std::move(dialogs));
+        };
+        result_ = StartProgram(options);
+    }
+
+    bool Started() const { return result_.Program != nullptr; }
+    ProgramContext& Program() { return *result_.Program; }
+    Project& CurrentProject() { return result_.Program->CurrentProject(); }
+    const FakeInstallation& Installation() const { return install_; }
+    QString SettingsFile() const { return settingsFile_; }
+    QString TempPath(const QString& name) const { return files_.filePath(name); }
+
+    // A random-dot tile, as the tile dialog would add it.
+    void AddTile(int bandHeight = 60)
+    {
+        Tile_tm_RandomDot tile;
+        ASSERT_TRUE(CurrentProject().Tiles.Tile_Add(bandHeight, tile));
+    }
+
+    ScriptedFileDialogs* Dialogs = nullptr;
+    QStringList Warnings;
+
+private:
+    FakeInstallation install_;
+    QTemporaryDir settingsDir_;
+    QTemporaryDir files_;
+    QString settingsFile_;
+    StartResult result_;
+};
+
+} // namespace lumora::test

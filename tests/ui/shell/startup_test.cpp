@@ -1,0 +1,133 @@
+// The start of the program: the installation check, the language, the
+// first showing and the project named on the command line.
+#include "shell_test_support.h"
+
+#include "project/project_file.h"
+
+namespace lumora {
+namespace {
+
+using test::FakeInstallation;
+using test::TestProgram;
+
+StartResult Start(const FakeInstallation& install, QStringList& warnings)
+{
+    StartOptions options;
+    options.ProgramDirectory = install.Folder();
+    QTemporaryDir settings;
+    options.SettingsFile = settings.filePath("settings.ini");
+    options.ShowWarning = [&warnings](const QString& text) { warnings << text; };
+    return StartProgram(options);
+}
+
+bool AnyTopLevelWindowVisible()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->isVisible())
+            return true;
+    }
+    return false;
+}
+
+TEST(Startup, MissingFileStopsBeforeAnyWindow)
+{
+    for (const char* file : {"PlugIns/Tree.lpi", "data/Marquee.dat", "help/english/index.l2h",
+                             "languages/English.l2l", "data/Splash.dat"}) {
+        FakeInstallation install;
+        install.Remove(file);
+        QStringList warnings;
+        const StartResult result = Start(install, warnings);
+        EXPECT_EQ(result.Status, StartupStatus::FileMissing) << file;
+        EXPECT_EQ(result.Program, nullptr);
+        EXPECT_EQ(warnings, QStringList{"An error occurred while trying to start Lumora R2 !\r"
+                                        "Error: File not found"})
+            << file;
+        EXPECT_FALSE(AnyTopLevelWindowVisible());
+    }
+}
+
+TEST(Startup, NoValidLanguageFileGivesTheOtherWarning)
+{
+    FakeInstallation install;
+    install.Write("languages/English.l2l", "not a language file");
+    install.Write("languages/Deutsch.l2l", "nor this");
+    QStringList warnings;
+    const StartResult result = Start(install, warnings);
+    EXPECT_EQ(result.Status, StartupStatus::NoLanguage);
+    EXPECT_EQ(result.Program, nullptr);
+    EXPECT_EQ(warnings, QStringList{"An error occurred while trying to start Lumora R2 !\r"
+                                    "Error: No valid language file found"});
+    EXPECT_FALSE(AnyTopLevelWindowVisible());
+}
+
+TEST(Startup, DamagedSplashPictureEndsTheStartWithAMessage)
+{
+    FakeInstallation install;
+    install.Write("data/Splash.dat", "no JPEG at all");
+    QStringList warnings;
+    const StartResult result = Start(install, warnings);
+    EXPECT_EQ(result.Status, StartupStatus::DamagedSplash);
+    ASSERT_EQ(warnings.size(), 1);
+    EXPECT_TRUE(warnings[0].startsWith("An error occurred while trying to start Lumora R2 !\r"));
+}
+
+TEST(Startup, OpensOnTheDepthMapWindowUntitled)
+{
+    TestProgram program;
+    ASSERT_TRUE(program.Started());
+    EXPECT_TRUE(program.Warnings.isEmpty());
+    ProgramContext& context = program.Program();
+    EXPECT_TRUE(context.Vorlage().isVisible());
+    EXPECT_FALSE(context.Kachel().isVisible());
+    EXPECT_FALSE(context.Nachbrenner().isVisible());
+    EXPECT_EQ(context.Vorlage().windowTitle(), "Lumora Release 2 - Untitled");
+    EXPECT_FALSE(context.Vorlage().SaveAction()->isEnabled());
+    EXPECT_FALSE(context.Vorlage().AfterburnerAction()->isEnabled());
+    EXPECT_FALSE(context.Vorlage().RenderAction()->isEnabled());
+    // The depth map of the empty project at the composer size.
+    EXPECT_EQ(context.Vorlage().DrawingArea()->Picture().size(), QSize(600, 450));
+}
+
+TEST(Startup, ProjectNamedByTheFirstArgumentIsOpened)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Shapes.l2p");
+    {
+        Project project;
+        project.Depth.VorlageWidth = 320;
+        project.Depth.VorlageHeight = 200;
+        SaveProject(project, path, 80);
+    }
+    TestProgram program({path});
+    ASSERT_TRUE(program.Started());
+    EXPECT_EQ(program.CurrentProject().FilePath, path);
+    EXPECT_EQ(program.CurrentProject().Depth.VorlageWidth, 320);
+    EXPECT_EQ(program.Program().Vorlage().windowTitle(), "Lumora Release 2 - Shapes.l2p");
+    EXPECT_EQ(program.Program().Vorlage().DrawingArea()->Picture().size(), QSize(320, 200));
+}
+
+TEST(Startup, FirstArgumentNamingNoFileIsIgnored)
+{
+    QTemporaryDir dir;
+    TestProgram program({dir.filePath("missing.l2p")});
+    ASSERT_TRUE(program.Started());
+    EXPECT_TRUE(program.CurrentProject().FilePath.isEmpty());
+    EXPECT_EQ(program.Program().Vorlage().windowTitle(), "Lumora Release 2 - Untitled");
+}
+
+TEST(Startup, ClosingSavesTheSettings)
+{
+    TestProgram program;
+    ASSERT_TRUE(program.Started());
+    program.Program().Vorlage().setGeometry(40, 50, 700, 520);
+    EXPECT_TRUE(program.Program().Vorlage().close());
+    EXPECT_TRUE(program.Program().Ended());
+    ApplicationSettings stored;
+    SettingsStore(program.SettingsFile()).LoadSettings(stored);
+    EXPECT_EQ(stored.Language, "English - default");
+    EXPECT_EQ(stored.Position.Width(), 700);
+    EXPECT_EQ(stored.Position.Height(), 520);
+}
+
+} // namespace
+} // namespace lumora
