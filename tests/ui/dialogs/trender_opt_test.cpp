@@ -139,6 +139,37 @@ TEST(TRender_opt, TypingTheWidthRecomputesTheHeightThroughTheAspectRatio)
     EXPECT_EQ(project.Options.RenderOptions_RenderHeight, 720);
 }
 
+TEST(TRender_opt, ACustomRatioCountsWhenConfirmedWithReturn)
+{
+    Project project; // "Custom" 4 : 3, 600 x 450
+    RunDialog(project, [](QDialog& d) {
+        auto* numerator = Child<QSpinBox>(d, "AspectNumeratorEdit");
+        EXPECT_TRUE(numerator->isEnabled());
+        TypeInto(*numerator, "2");
+        EXPECT_EQ(ShownValue(d, "HoeheEdit"), 450); // not yet confirmed
+        QTest::keyClick(numerator, Qt::Key_Return);
+        EXPECT_EQ(ShownValue(d, "HoeheEdit"), 900);
+        EXPECT_TRUE(d.isVisible()); // Return confirms the field, not the dialog
+    });
+    EXPECT_EQ(project.Options.RenderOptions_RenderAspectRatio_Width, 2);
+    EXPECT_EQ(project.Options.RenderOptions_RenderHeight, 900);
+}
+
+TEST(TRender_opt, NoneHidesTheRatioAndFreesTheHeight)
+{
+    Project project;
+    RunDialog(project, [](QDialog& d) {
+        ChooseByKeyboard(*Child<QComboBox>(d, "SeitenverhaeltnisList"), 0);
+        EXPECT_FALSE(Child<QWidget>(d, "AspectNumeratorEdit")->isVisible());
+        EXPECT_FALSE(Child<QWidget>(d, "AspectColonLabel")->isVisible());
+        TypeInto(d, "BreiteEdit", "1000");
+        EXPECT_EQ(ShownValue(d, "HoeheEdit"), 450);
+    });
+    EXPECT_EQ(project.Options.RenderOptions_RenderAspectRatio_Format, 0);
+    EXPECT_EQ(project.Options.RenderOptions_RenderWidth, 1000);
+    EXPECT_EQ(project.Options.RenderOptions_RenderHeight, 450);
+}
+
 TEST(TRender_opt, TheLatchedLinkCopiesTheMaximumDepthIntoTheEyeScreenDistance)
 {
     Project project; // the link is latched by default
@@ -164,6 +195,36 @@ TEST(TRender_opt, TheReleasedLinkLeavesTheOtherDistance)
     });
     EXPECT_FALSE(project.Options.RenderOptions_Settings_maxobdist_same);
     EXPECT_EQ(project.Options.RenderOptions_Settings_AugeScreen, 14.0);
+}
+
+TEST(TRender_opt, LatchingTheLinkCopiesTheMaximumDepthIntoTheEyeScreenDistance)
+{
+    Project project;
+    project.Options.RenderOptions_Settings_maxobdist_same = false;
+    project.Options.RenderOptions_Settings_max3dtiefe = 30.0;
+    RunDialog(project, [](QDialog& d) {
+        EXPECT_EQ(ShownValue(d, "AugeScreenEdit"), 14);
+        EXPECT_EQ(ShownValue(d, "TilewidthEdit"), 122); // Trunc(180 x 30 / 44)
+        Click(d, "LinkButton");
+        EXPECT_TRUE(Child<QLabel>(d, "Max3DTiefeLinkMark")->isVisible());
+        EXPECT_EQ(ShownValue(d, "AugeScreenEdit"), 30);
+        EXPECT_EQ(ShownValue(d, "TilewidthEdit"), 90); // the geometry changed: recomputed
+    });
+    EXPECT_TRUE(project.Options.RenderOptions_Settings_maxobdist_same);
+    EXPECT_EQ(project.Options.RenderOptions_Settings_AugeScreen, 30.0);
+}
+
+TEST(TRender_opt, ADistanceInCentimetresIsStoredInInches)
+{
+    Project project;
+    project.Options.RenderOptions_Settings_maxobdist_same = false;
+    RunDialog(project, [](QDialog& d) {
+        ChooseByKeyboard(*Child<QComboBox>(d, "Min3DTiefeUnit"), 1); // cm
+        EXPECT_EQ(ShownText(d, "Min3DTiefeEdit"), QLocale().toString(20.32, 'f', 2));
+        TypeInto(d, "Min3DTiefeEdit", QLocale().toString(12.7, 'f', 1));
+    });
+    EXPECT_EQ(project.Options.RenderOptions_Settings_min3dtiefe_Format, 1);
+    EXPECT_NEAR(project.Options.RenderOptions_Settings_min3dtiefe, 5.0, 1e-9);
 }
 
 TEST(TRender_opt, AHandEditedTileWidthSetsTheResolution)
