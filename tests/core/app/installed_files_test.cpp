@@ -70,9 +70,8 @@ TEST(InstalledLanguages, EveryTableKeyHasAText)
                 EXPECT_FALSE(manager.Texts().Text(table, key).isEmpty())
                     << LanguageTableName(table).toStdString() << "." << key.toStdString();
         }
-        // Nothing in the file names a component that does not exist.
-        for (const QString& line : manager.Log())
-            EXPECT_FALSE(line.startsWith("Error")) << line.toStdString();
+        // That every window entry names an existing component is checked
+        // against the real windows by the desktop program's tests.
     }
 }
 

@@ -171,6 +171,9 @@ private:
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal || !modal->isVisible() || modal == last_)
             return;
+        // The progress windows need no answer.
+        if (modal->objectName() == "Stereo_Prog" || modal->objectName() == "Progress_Form")
+            return;
         if (steps_.empty() || modal->objectName() != steps_.front().Window) {
             ADD_FAILURE() << "unexpected modal window " << modal->objectName().toStdString();
             modal->close();
@@ -183,7 +186,7 @@ private:
         last_ = modal;
         step.Act(*modal);
         // The same window may come up again for the next question.
-        QTimer::singleShot(0, [this] { last_ = nullptr; });
+        QTimer::singleShot(0, &timer_, [this] { last_ = nullptr; });
     }
 
     QTimer timer_;
