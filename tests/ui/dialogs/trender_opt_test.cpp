@@ -255,8 +255,12 @@ TEST(TRender_opt, TheCustomStartIsShownOnlyForCustomAndFollowsTheWidth)
         TypeInto(d, "BreiteEdit", "1000"); // the start's maximum follows the width
         EXPECT_EQ(Child<QSpinBox>(d, "StartRenderingEdit")->maximum(), 1000);
         EXPECT_EQ(Child<QSlider>(d, "StartRenderingSlider")->maximum(), 1000);
+        auto* startSlider = Child<QSlider>(d, "StartRenderingSlider");
+        QTest::keyClick(startSlider, Qt::Key_Home); // position 0 stands for 1
+        EXPECT_EQ(startSlider->value(), 1);
+        EXPECT_EQ(ShownValue(d, "StartRenderingEdit"), 1);
         TypeInto(d, "StartRenderingEdit", "750");
-        EXPECT_EQ(Child<QSlider>(d, "StartRenderingSlider")->value(), 750);
+        EXPECT_EQ(startSlider->value(), 750);
     });
     EXPECT_EQ(project.Options.RenderOptions_Settings_renderdirection, 4);
     EXPECT_EQ(project.Options.RenderOptions_Settings_customrenderdirection, 750);
