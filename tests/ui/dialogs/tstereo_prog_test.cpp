@@ -10,17 +10,39 @@
 #include "tilemap/tile_tm_randomdot.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace lumora {
 namespace {
 
 using test::Child;
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject
+{
+public:
+    explicit PaintCounter(QWidget& widget) { widget.installEventFilter(this); }
+    int Take() { return std::exchange(count_, 0); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++count_;
+        return false;
+    }
+
+private:
+    int count_ = 0;
+};
 
 struct Seen
 {
@@ -30,13 +52,19 @@ struct Seen
     int Maximum;
     int Position;
     QString Counter;
+    std::vector<int> Paints; // since the report before: the three ticks, the bar
 };
 
 // Hands every report to the dialog and notes what it shows right after.
 class WatchedProgress : public RenderProgress
 {
 public:
-    explicit WatchedProgress(TStereo_Prog& dialog) : dialog_(dialog) {}
+    explicit WatchedProgress(TStereo_Prog& dialog) : dialog_(dialog)
+    {
+        for (const char* name : {"VorlageErzeugenCheck", "KachelErzeugenCheck",
+                                 "RenderingVorbereitenCheck", "RenderProgressBar"})
+            painted_.push_back(std::make_unique<PaintCounter>(*Child<QWidget>(dialog_, name)));
+    }
 
     void Begin(int maximum) override
     {
@@ -69,11 +97,15 @@ private:
         for (const char* name :
              {"VorlageErzeugenCheck", "KachelErzeugenCheck", "RenderingVorbereitenCheck"})
             ticks.push_back(Child<QCheckBox>(dialog_, name)->isChecked());
+        std::vector<int> paints;
+        for (const auto& counter : painted_)
+            paints.push_back(counter->Take());
         seen.push_back({std::move(report), dialog_.isVisible(), ticks, bar->maximum(), bar->value(),
-                        Child<QLabel>(dialog_, "RowCounterLabel")->text()});
+                        Child<QLabel>(dialog_, "RowCounterLabel")->text(), paints});
     }
 
     TStereo_Prog& dialog_;
+    std::vector<std::unique_ptr<PaintCounter>> painted_;
 };
 
 void BuildSmallProject(Project& project, int width, int height)
@@ -115,6 +147,8 @@ TEST(TStereo_Prog, TicksItsStepsAndCountsTheRowsOfARender)
         EXPECT_EQ(step.Report, "step " + std::to_string(k));
         EXPECT_TRUE(step.Visible);
         EXPECT_EQ(step.Ticks, ticksAfterSteps[k]);
+        // Painted before the render goes on: no event loop runs meanwhile.
+        EXPECT_GE(step.Paints[k], 1);
     }
     for (int r = 0; r < kHeight; ++r) {
         const Seen& row = progress.seen[static_cast<size_t>(4 + r)];
@@ -122,6 +156,7 @@ TEST(TStereo_Prog, TicksItsStepsAndCountsTheRowsOfARender)
         EXPECT_EQ(row.Position, r);
         EXPECT_EQ(row.Counter, QString("%1 / %2").arg(r).arg(kHeight - 1));
         EXPECT_TRUE(row.Visible);
+        EXPECT_GE(row.Paints[3], 1); // the bar
     }
     const Seen& end = progress.seen.back();
     EXPECT_EQ(end.Report, "end");
