@@ -8,7 +8,6 @@
 
 #include <QDialog>
 
-class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -16,7 +15,6 @@ class QDoubleSpinBox;
 class QGridLayout;
 class QGroupBox;
 class QLabel;
-class QPushButton;
 class QRadioButton;
 class QSlider;
 class QSpinBox;

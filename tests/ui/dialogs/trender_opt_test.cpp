@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace lumora {
@@ -124,19 +125,35 @@ TEST(TRender_opt, SwitchingTheWidthUnitShowsTheSameWidthInTheNewUnit)
     EXPECT_EQ(project.Options.RenderOptions_RenderWidthFormat, 2);
 }
 
-TEST(TRender_opt, TypingTheWidthRecomputesTheHeightThroughTheAspectRatio)
+TEST(TRender_opt, TypingOneSideRecomputesTheOtherThroughTheAspectRatio)
 {
-    Project project;
-    project.Options.RenderOptions_RenderAspectRatio_Format = 10; // 16:9
-    project.Options.RenderOptions_RenderAspectRatio_Width = 16;
-    project.Options.RenderOptions_RenderAspectRatio_Height = 9;
-    RunDialog(project, [](QDialog& d) {
-        EXPECT_FALSE(Child<QWidget>(d, "AspectNumeratorEdit")->isEnabled()); // a fixed preset
-        TypeInto(d, "BreiteEdit", "1280");
-        EXPECT_EQ(ShownValue(d, "HoeheEdit"), 720);
-    });
-    EXPECT_EQ(project.Options.RenderOptions_RenderWidth, 1280);
-    EXPECT_EQ(project.Options.RenderOptions_RenderHeight, 720);
+    const struct
+    {
+        const char* Typed;
+        const char* Text;
+        const char* Other;
+        int Width;
+        int Height;
+    } cases[] = {
+        {"BreiteEdit", "1280", "HoeheEdit", 1280, 720},
+        {"HoeheEdit", "360", "BreiteEdit", 640, 360},
+        {"BreiteEdit", "1001", "HoeheEdit", 1001, 563}, // Round(563.0625)
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Typed);
+        Project project;
+        project.Options.RenderOptions_RenderAspectRatio_Format = 10; // 16:9
+        project.Options.RenderOptions_RenderAspectRatio_Width = 16;
+        project.Options.RenderOptions_RenderAspectRatio_Height = 9;
+        RunDialog(project, [&c](QDialog& d) {
+            EXPECT_FALSE(Child<QWidget>(d, "AspectNumeratorEdit")->isEnabled()); // fixed preset
+            TypeInto(d, c.Typed, c.Text);
+            EXPECT_EQ(ShownValue(d, c.Other),
+                      c.Typed == std::string("BreiteEdit") ? c.Height : c.Width);
+        });
+        EXPECT_EQ(project.Options.RenderOptions_RenderWidth, c.Width);
+        EXPECT_EQ(project.Options.RenderOptions_RenderHeight, c.Height);
+    }
 }
 
 TEST(TRender_opt, ACustomRatioCountsWhenConfirmedWithReturn)
