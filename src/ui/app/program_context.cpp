@@ -1,6 +1,7 @@
 #include "app/program_context.h"
 
 #include "afterburner/tnachbrenner.h"
+#include "app/environment_check.h"
 #include "app/file_dialogs.h"
 #include "app/tmessage_form.h"
 #include "app/tprogress_form.h"
@@ -90,6 +91,7 @@ void ProgramContext::SetDialogs(std::unique_ptr<FileDialogs> dialogs)
 void ProgramContext::CreateWindows(const std::function<void(const QString&)>& status)
 {
     status(QStringLiteral("Creating DepthMap..."));
+    cursors_.Load(programDirectory_, CursorFiles());
     vorlage_ = std::make_unique<TVorlage>(*this);
     status(QStringLiteral("Creating TileMap..."));
     kachel_ = std::make_unique<TKachel>(*this);

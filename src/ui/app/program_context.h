@@ -14,6 +14,7 @@
 #include "common/random_generator.h"
 #include "project/project_observer.h"
 #include "tilemap/tile_random_source.h"
+#include "widgets/cursor_files.h"
 
 #include <QString>
 #include <QStringList>
@@ -59,6 +60,8 @@ public:
     LanguageManager& Languages() { return languages_; }
     const LanguageTexts& Texts() const { return languages_.Texts(); }
     TileRandomSource& TileRandom() { return tileRandom_; }
+    // The depth-map editor's cursor slots 1 to 15.
+    const CursorSlots& Cursors() const { return cursors_; }
 
     // The file dialogs; a test puts its own in place.
     FileDialogs& Dialogs() { return *dialogs_; }
@@ -151,6 +154,7 @@ private:
     RandomGenerator random_;
     TileRandomSource tileRandom_;
     std::unique_ptr<FileDialogs> dialogs_;
+    CursorSlots cursors_;
 
     std::unique_ptr<TVorlage> vorlage_;
     std::unique_ptr<TKachel> kachel_;

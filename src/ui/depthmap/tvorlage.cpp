@@ -13,6 +13,8 @@ TVorlage::TVorlage(ProgramContext& context)
     area_ = new PictureView(this);
     area_->setObjectName(QStringLiteral("DMC_Basis"));
     setCentralWidget(area_);
+    // The editor's default cursor is slot 1.
+    area_->SetPictureCursor(context.Cursors().Slot(1));
 }
 
 void TVorlage::RepaintStage()

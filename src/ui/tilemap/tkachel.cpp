@@ -23,6 +23,8 @@ TKachel::TKachel(ProgramContext& context)
 {
     preview_ = new PictureView(this);
     preview_->setObjectName(QStringLiteral("Kachel_Preview"));
+    // The bands start at the top, beside their selector buttons.
+    preview_->SetAlignment(Qt::AlignLeft | Qt::AlignTop);
     setCentralWidget(preview_);
 }
 

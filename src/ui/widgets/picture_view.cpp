@@ -91,6 +91,22 @@ const QImage& PictureView::Picture() const
     return canvas_->Picture();
 }
 
+void PictureView::SetAlignment(Qt::Alignment alignment)
+{
+    scroll_->setAlignment(alignment);
+    FollowScrolling();
+}
+
+void PictureView::SetPictureCursor(const QCursor& cursor)
+{
+    canvas_->setCursor(cursor);
+}
+
+QCursor PictureView::PictureCursor() const
+{
+    return canvas_->cursor();
+}
+
 QPoint PictureView::PictureOrigin() const
 {
     return canvas_->pos() + QPoint(kFrame, kFrame);

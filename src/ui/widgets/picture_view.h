@@ -23,6 +23,11 @@ public:
     // left.
     void SetPicture(const QImage& picture);
     const QImage& Picture() const;
+    // Centred (the default) or, for example, at the top left.
+    void SetAlignment(Qt::Alignment alignment);
+    // The mouse cursor over the picture.
+    void SetPictureCursor(const QCursor& cursor);
+    QCursor PictureCursor() const;
 
     QScrollArea* ScrollArea() const { return scroll_; }
     LumoRuler* TopRuler() const { return top_; }
