@@ -65,14 +65,19 @@ StartResult StartProgram(const StartOptions& options)
     if (picture.isNull())
         return Fail(StartupStatus::DamagedSplash, options);
     auto splash = std::make_unique<TSplash>(picture);
-    splash->SetStatus(QStringLiteral("Creating Splash Screen..."));
+    const auto setStatus = [&splash, &options](const QString& status) {
+        splash->SetStatus(status);
+        if (options.OnStatus)
+            options.OnStatus(status);
+    };
+    setStatus(QStringLiteral("Creating Splash Screen..."));
     splash->show();
     splash->repaint();
 
     auto program = std::make_unique<ProgramContext>(options.ProgramDirectory, options.SettingsFile);
-    program->CreateWindows([&splash](const QString& status) { splash->SetStatus(status); });
+    program->CreateWindows(setStatus);
     program->LoadSettings();
-    splash->SetStatus(QStringLiteral("Loading Language..."));
+    setStatus(QStringLiteral("Loading Language..."));
     const bool languageFound = program->LoadLanguage();
     splash.reset();
     if (!languageFound)

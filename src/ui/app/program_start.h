@@ -28,6 +28,8 @@ struct StartOptions
     QString SettingsFile;
     // The platform's warning dialog; a test records the text instead.
     std::function<void(const QString& text)> ShowWarning;
+    // Sees every status text of the splash as it is set.
+    std::function<void(const QString& status)> OnStatus;
     // Runs once the windows exist, before the first showing (a test puts
     // its file dialogs in place here).
     std::function<void(ProgramContext& program)> BeforeFirstShow;

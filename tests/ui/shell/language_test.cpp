@@ -106,7 +106,10 @@ TEST_P(LanguageSwitch, EveryTextComesFromTheChosenFile)
 
 INSTANTIATE_TEST_SUITE_P(BothLanguages, LanguageSwitch,
                          ::testing::Values(LanguageCase{"English - default", "English", "Untitled"},
-                                           LanguageCase{"Deutsch", "Deutsch", "Unbenannt"}));
+                                           LanguageCase{"Deutsch", "Deutsch", "Unbenannt"}),
+                         [](const ::testing::TestParamInfo<LanguageCase>& info) {
+                             return std::string(info.param.File);
+                         });
 
 // Every window entry of both files names a component of a window.
 TEST_P(LanguageSwitch, NoEntryNamesAMissingComponent)

@@ -2,7 +2,12 @@
 // afterburner asks NeuRendern while the stereogram is out of date.
 #include "shell_test_support.h"
 
+#include "project/project_file.h"
 #include "rendering/lumo_pixelengine.h"
+#include "widgets/lumo_ruler.h"
+
+#include <QScrollArea>
+#include <QScrollBar>
 
 namespace lumora {
 namespace {
@@ -172,13 +177,68 @@ TEST_F(StageSwitching, DepthMapShowsTheComposedDepthMapCentred)
     EXPECT_GT(origin.y(), 0);
 }
 
-TEST_F(StageSwitching, ShortcutsWorkInEveryWindow)
+TEST_F(StageSwitching, LargerDepthMapStartsAtTheTopLeft)
 {
-    RenderFromTileMap();
-    // Ctrl+Q from the afterburner closes the program (nothing to save asked: No).
-    ModalScript script({test::No()});
-    Press(Context().Nachbrenner(), Qt::Key_Q, Qt::ControlModifier);
-    EXPECT_TRUE(Context().Ended());
+    Project large;
+    large.Depth.VorlageWidth = 3000;
+    large.Depth.VorlageHeight = 2000;
+    const QString path = program.TempPath("Large.l2p");
+    SaveProject(large, path, 80);
+    PictureView& area = *Context().Vorlage().DrawingArea();
+    area.ScrollArea()->horizontalScrollBar()->setValue(0);
+    ASSERT_TRUE(Context().OpenCommand(path, Context().Vorlage()));
+    QApplication::processEvents();
+    EXPECT_EQ(area.Picture().size(), QSize(3000, 2000));
+    EXPECT_EQ(area.ScrollArea()->horizontalScrollBar()->value(), 0);
+    EXPECT_EQ(area.ScrollArea()->verticalScrollBar()->value(), 0);
+    EXPECT_GT(area.ScrollArea()->horizontalScrollBar()->maximum(), 0);
+    // The rulers follow the scroll position.
+    const int before = area.TopRuler()->Start();
+    area.ScrollArea()->horizontalScrollBar()->setValue(250);
+    EXPECT_EQ(area.TopRuler()->Start(), before - 250);
+}
+
+TEST_F(StageSwitching, EveryWindowHasTheShortcuts)
+{
+    const QKeySequence keys[] = {
+        QKeySequence(Qt::Key_F2),
+        QKeySequence(Qt::Key_F3),
+        QKeySequence(Qt::Key_F4),
+        QKeySequence(Qt::Key_F9),
+        QKeySequence(Qt::CTRL | Qt::Key_F9),
+        QKeySequence(Qt::CTRL | Qt::Key_N),
+        QKeySequence(Qt::CTRL | Qt::Key_O),
+        QKeySequence(Qt::CTRL | Qt::Key_S),
+        QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_S),
+        QKeySequence(Qt::CTRL | Qt::Key_Q),
+    };
+    for (Stage stage : {Stage::DepthMap, Stage::TileMap, Stage::Afterburner}) {
+        QList<QKeySequence> shortcuts;
+        for (const QAction* action : Context().Window(stage).findChildren<QAction*>())
+            shortcuts << action->shortcut();
+        for (const QKeySequence& key : keys)
+            EXPECT_TRUE(shortcuts.contains(key)) << key.toString().toStdString();
+    }
+}
+
+// Ctrl+Q in each window asks about the rendered project and ends the program.
+TEST(StageQuit, CtrlQEndsTheProgramFromEveryWindow)
+{
+    for (Stage stage : {Stage::DepthMap, Stage::TileMap, Stage::Afterburner}) {
+        TestProgram program;
+        ASSERT_TRUE(program.Started());
+        ProgramContext& context = program.Program();
+        program.CurrentProject().Options.RenderOptions_RenderWidth = 60;
+        program.CurrentProject().Options.RenderOptions_RenderHeight = 40;
+        program.AddTile();
+        Press(context.Vorlage(), Qt::Key_F9);
+        const int keys[] = {Qt::Key_F2, Qt::Key_F3, Qt::Key_F4};
+        Press(context.Nachbrenner(), keys[static_cast<int>(stage)]);
+        ASSERT_TRUE(context.Window(stage).isVisible());
+        ModalScript script({test::No()});
+        Press(context.Window(stage), Qt::Key_Q, Qt::ControlModifier);
+        EXPECT_TRUE(context.Ended());
+    }
 }
 
 } // namespace

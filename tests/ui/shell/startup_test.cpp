@@ -2,6 +2,7 @@
 // first showing and the project named on the command line.
 #include "shell_test_support.h"
 
+#include "app/tprogress_form.h"
 #include "project/project_file.h"
 
 namespace lumora {
@@ -127,6 +128,72 @@ TEST(Startup, ClosingSavesTheSettings)
     EXPECT_EQ(stored.Language, "English - default");
     EXPECT_EQ(stored.Position.Width(), 700);
     EXPECT_EQ(stored.Position.Height(), 520);
+}
+
+TEST(Startup, SplashShowsEachStepBeforeIt)
+{
+    FakeInstallation install;
+    QTemporaryDir settings;
+    StartOptions options;
+    options.ProgramDirectory = install.Folder();
+    options.SettingsFile = settings.filePath("settings.ini");
+    QStringList statuses;
+    options.OnStatus = [&statuses](const QString& status) { statuses << status; };
+    const StartResult result = StartProgram(options);
+    ASSERT_NE(result.Program, nullptr);
+    ASSERT_GE(statuses.size(), 4);
+    EXPECT_EQ(statuses.first(), "Creating Splash Screen...");
+    EXPECT_EQ(statuses[1], "Creating DepthMap...");
+    EXPECT_EQ(statuses.last(), "Loading Language...");
+    EXPECT_LT(statuses.indexOf("Creating TileMap..."), statuses.indexOf("Creating Afterburner..."));
+    EXPECT_TRUE(statuses.contains("Creating Message Window..."));
+    EXPECT_TRUE(statuses.contains("Creating Progress Window..."));
+    // The splash is gone once the program runs.
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        EXPECT_NE(widget->objectName(), "Splash");
+}
+
+TEST(Startup, StoredPlacementPlacesTheDepthMapWindow)
+{
+    QTemporaryDir settings;
+    const QString file = settings.filePath("settings.ini");
+    ApplicationSettings stored;
+    stored.Position = WindowPlacement{30, 40, 30 + 500, 40 + 700, 0};
+    SettingsStore(file).SaveSettings(stored);
+    FakeInstallation install;
+    StartOptions options;
+    options.ProgramDirectory = install.Folder();
+    options.SettingsFile = file;
+    const StartResult result = StartProgram(options);
+    ASSERT_NE(result.Program, nullptr);
+    EXPECT_EQ(result.Program->Vorlage().geometry().size(), QSize(700, 500));
+}
+
+TEST(ProgressForm, ShowsAdvancesAndCloses)
+{
+    TestProgram program;
+    ASSERT_TRUE(program.Started());
+    TProgress_Form& progress = program.Program().ProgressForm();
+    progress.ShowProgress(ProjectFileProgress::Operation::Saving, 3);
+    EXPECT_TRUE(progress.isVisible());
+    EXPECT_EQ(progress.windowTitle(), "Saving project...");
+    EXPECT_EQ(progress.Position(), 0);
+    for (int i = 0; i < 3; ++i)
+        progress.IncPosition();
+    EXPECT_EQ(progress.Position(), 3);
+    progress.CloseProgress();
+    EXPECT_FALSE(progress.isVisible());
+    progress.ShowProgress(ProjectFileProgress::Operation::Opening, 7);
+    EXPECT_EQ(progress.windowTitle(), "Opening project...");
+    EXPECT_EQ(progress.Maximum(), 7);
+    EXPECT_EQ(progress.Position(), 0);
+    progress.CloseProgress();
+
+    // A save runs it to its end and closes it.
+    program.CurrentProject().FilePath = program.TempPath("Saved.l2p");
+    ASSERT_TRUE(program.Program().Save(program.Program().Vorlage()));
+    EXPECT_FALSE(progress.isVisible());
+    EXPECT_EQ(progress.Position(), progress.Maximum());
 }
 
 } // namespace
