@@ -71,5 +71,18 @@ TEST(CursorFiles, InstalledCursorsRead)
     }
 }
 
+// The splash picture the build draws is a JPEG with room for the status
+// line at 56,285 (213 x 18).
+TEST(InstalledSplash, IsAJpegWithRoomForTheStatus)
+{
+    const QString path = QStringLiteral(LUMORA_SHARE_DIR "/data/Splash.dat");
+    if (!QFile::exists(path))
+        GTEST_SKIP() << "the program's data files are not built";
+    const QImage splash(path, "JPEG");
+    ASSERT_FALSE(splash.isNull());
+    EXPECT_GE(splash.width(), 56 + 213);
+    EXPECT_GE(splash.height(), 285 + 18);
+}
+
 } // namespace
 } // namespace lumora
