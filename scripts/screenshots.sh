@@ -27,5 +27,5 @@ trap 'rm -rf "$work"' EXIT
 mkdir -p docs/screenshots
 # The program's settings go to the temporary folder, not the user's.
 XDG_CONFIG_HOME="$work/config" HOME="$work" xvfb-run -a -s "-screen 0 1024x768x24" \
-  sh scripts/screenshots-session.sh "$build/bin/lumora" "$work/Example.l2p" docs/screenshots
+  sh scripts/screenshots-xvfb.sh "$build/bin/lumora" "$work/Example.l2p" docs/screenshots
 echo "Screenshots written to docs/screenshots/"
