@@ -313,5 +313,58 @@ TEST_F(ProjectFiles, AfterburnerReportsAPictureThatCannotBeRead)
     EXPECT_EQ(Context().Nachbrenner().PictureArea()->Picture().size(), QSize(600, 450));
 }
 
+// A project saved after a render asks NeuRendern when it is opened.
+TEST_F(ProjectFiles, OpeningARenderedProjectOffersToRender)
+{
+    const QString path = program.TempPath("Rendered.l2p");
+    {
+        Project rendered;
+        rendered.Options.RenderOptions_RenderWidth = 64;
+        rendered.Options.RenderOptions_RenderHeight = 48;
+        Tile_tm_RandomDot tile;
+        ASSERT_TRUE(rendered.Tiles.Tile_Add(40, tile));
+        rendered.SetRendered(true);
+        SaveProject(rendered, path, 80);
+    }
+    {
+        ModalScript script({test::No()});
+        ASSERT_TRUE(Context().OpenCommand(path, Context().Vorlage()));
+        EXPECT_EQ(script.Messages(), QStringList{"Do you want to render the stereogram again?"});
+    }
+    // No stereogram yet: the afterburner stays out of reach.
+    EXPECT_FALSE(Context().AfterburnerReachable());
+    {
+        ModalScript script({test::Yes()});
+        ASSERT_TRUE(Context().OpenCommand(path, Context().Vorlage()));
+    }
+    EXPECT_TRUE(Context().AfterburnerReachable());
+    EXPECT_EQ(Context().Nachbrenner().PictureArea()->Picture().size(), QSize(64, 48));
+    EXPECT_TRUE(Context().Vorlage().isVisible());
+}
+
+TEST_F(ProjectFiles, SaveThatFailsSaysSoAndKeepsThePath)
+{
+    Modify();
+    Dialogs().SaveAnswers.push_back({program.TempPath("no/such/folder/x.l2p"), 1});
+    ModalScript script({test::Ok()});
+    Press(Context().Vorlage(), Qt::Key_S, Qt::ControlModifier);
+    ASSERT_EQ(script.Messages().size(), 1);
+    EXPECT_FALSE(script.Messages()[0].isEmpty());
+    EXPECT_TRUE(CurrentProject().FilePath.isEmpty());
+    EXPECT_TRUE(CurrentProject().Modified());
+    EXPECT_EQ(Context().Vorlage().windowTitle(), "Lumora Release 2 - Untitled");
+}
+
+TEST_F(ProjectFiles, RenderThatIsRefusedSaysSoAndStays)
+{
+    program.AddTile();
+    CurrentProject().Options.RenderOptions_RenderWidth = 0;
+    ModalScript script({test::Ok()});
+    Press(Context().Vorlage(), Qt::Key_F9);
+    EXPECT_EQ(script.Messages().size(), 1);
+    EXPECT_TRUE(Context().Vorlage().isVisible());
+    EXPECT_FALSE(CurrentProject().Rendered());
+}
+
 } // namespace
 } // namespace lumora
