@@ -5,31 +5,6 @@
 
 namespace lumora {
 
-const std::array<NewProjectAspectPreset, 18>& NewProjectAspectPresets()
-{
-    static const std::array<NewProjectAspectPreset, 18> presets{{
-        {"None", 0, 0},
-        {"Custom", 0, 0},
-        {"Standard PC (4:3)", 4, 3},
-        {"Photo (3:2)", 3, 2},
-        {"Square (1:1)", 1, 1},
-        {"16 mm (18:13)", 18, 13},
-        {"Super 16mm (5:3)", 5, 3},
-        {"65 mm (11:4)", 11, 4},
-        {"70 mm (46:21)", 46, 21},
-        {"IMAX (10:7)", 10, 7},
-        {"Television 16/9 (16:9)", 16, 9},
-        {"Academy Standard Flat (37:20)", 37, 20},
-        {"Panorama (8:3)", 8, 3},
-        {"Panavision (47:20)", 47, 20},
-        {"VistaVision (3:2)", 3, 2},
-        {"Cinemascope (8:3)", 8, 3},
-        {"US Letter (22:17)", 22, 17},
-        {"A4 (279:210)", 279, 210},
-    }};
-    return presets;
-}
-
 namespace {
 
 // Halves to even on extended precision; the result is held to the range
@@ -77,8 +52,8 @@ void NewProjectDialogModel::SelectPreset(int32_t index)
         return;
     Preset = index;
     if (index > kNewProjectPresetCustom) {
-        Aspect1 = presets[index].Aspect1;
-        Aspect2 = presets[index].Aspect2;
+        Aspect1 = presets[index].Numerator;
+        Aspect2 = presets[index].Denominator;
     }
     Calc_VorlageSize(Field::Width);
 }

@@ -5,23 +5,21 @@
 // tells the model what the user typed and where the keyboard focus went,
 // and reads the fields back.
 
+#include "rendering/render_options.h"
+
 #include <array>
 #include <cstdint>
 
 namespace lumora {
 
-struct NewProjectAspectPreset
-{
-    const char* Entry;
-    int32_t Aspect1;
-    int32_t Aspect2;
-};
-
-// The list "Seitenverhältnis:" in its order: 0 "None", 1 "Custom", then the
-// sixteen fixed ratios (their pair is 0 : 0 for the first two).
+// The list "Seitenverhältnis:" is the render options' list of ratios: 0
+// "None", 1 "Custom", then the sixteen fixed ratios.
 inline constexpr int32_t kNewProjectPresetNone = 0;
 inline constexpr int32_t kNewProjectPresetCustom = 1;
-const std::array<NewProjectAspectPreset, 18>& NewProjectAspectPresets();
+inline const std::array<AspectRatioPreset, 18>& NewProjectAspectPresets()
+{
+    return AspectRatioPresets();
+}
 
 // Calc_VorlageSize's two directions: Round(width / aspect1 x aspect2) and
 // Round(height / aspect2 x aspect1), halves to even, on extended-precision

@@ -69,8 +69,8 @@ void TNeuesProj::BuildControls()
                     2, 0);
     presetList_ = new QComboBox(this);
     presetList_->setObjectName("SeitenverhaeltnisList");
-    for (const NewProjectAspectPreset& preset : NewProjectAspectPresets())
-        presetList_->addItem(QString::fromUtf8(preset.Entry));
+    for (const AspectRatioPreset& preset : NewProjectAspectPresets())
+        presetList_->addItem(QString::fromUtf8(preset.Caption));
     grid->addWidget(presetList_, 2, 1, 1, 4);
 
     aspect1Edit_ = NamedSpin("Aspect1Edit", 1, kAspectMaximum, this);

@@ -85,7 +85,7 @@ TEST(NewProjectDialog, PresetsFillTheAspectFieldsAndSetTheirState)
     EXPECT_EQ(model.Aspect1, 11); // Custom keeps what the fields hold
     model.SelectPreset(18);       // outside the list
     EXPECT_EQ(model.Preset, kNewProjectPresetCustom);
-    EXPECT_EQ(NewProjectAspectPresets()[17].Entry, std::string("A4 (279:210)"));
+    EXPECT_EQ(NewProjectAspectPresets()[17].Caption, std::string("A4 (279:210)"));
 }
 
 TEST(NewProjectDialog, LeavingAnAspectFieldRecomputesFromTheWidth)
