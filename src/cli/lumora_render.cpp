@@ -14,6 +14,7 @@
 #include "plugins/tool_dm_plugin.h"
 #include "progress_bar.h"
 #include "project/project.h"
+#include "project/project_file.h"
 #include "project/render_stereogram.h"
 #include "render_command_line.h"
 #include "rendering/lumo_pixelengine.h"
@@ -32,6 +33,8 @@ using namespace lumora;
 namespace {
 
 constexpr int kFailure = 2;
+// The pictures inside a saved project: the program's default JPEG quality.
+constexpr int32_t kProjectImageQuality = 80;
 
 // Qt's own diagnostics (plug-in, font and codec chatter) would bury the one
 // line a failure prints; only fatal messages get through.
@@ -153,9 +156,30 @@ void BuildAfterburner(const cli::RenderRequest& request, Project& project)
                                                      project.Depth.VorlageHeight));
 }
 
+// The scene the options describe, as a project.
+void BuildScene(const cli::RenderRequest& request, Project& project)
+{
+    BuildDepth(request, project);
+    SetOptions(request, project);
+    BuildTiles(request, project);
+    BuildAfterburner(request, project);
+}
+
+// --width, --height and --quality over the scene's or the project's.
+void ApplyOverrides(const cli::RenderRequest& request, Project& project)
+{
+    RenderOptions& options = project.Options;
+    if (request.Width)
+        options.RenderOptions_RenderWidth = *request.Width;
+    if (request.Height)
+        options.RenderOptions_RenderHeight = *request.Height;
+    if (request.Quality)
+        options.RenderOptions_Settings_quality = *request.Quality;
+}
+
 int Run(const cli::RenderRequest& request)
 {
-    const int outputFilter = OutputFilter(request.OutputPath);
+    const int outputFilter = request.OutputPath.isEmpty() ? 0 : OutputFilter(request.OutputPath);
     RandomGenerator random;
     if (request.Seed)
         random.SetSeed(*request.Seed);
@@ -163,10 +187,20 @@ int Run(const cli::RenderRequest& request)
         random.Randomize();
 
     Project project;
-    BuildDepth(request, project);
-    SetOptions(request, project);
-    BuildTiles(request, project);
-    BuildAfterburner(request, project);
+    if (request.ProjectPath.isEmpty())
+        BuildScene(request, project);
+    else // a missing, foreign or damaged file throws with the file's name
+        OpenProject(project, request.ProjectPath, cli::kExampleWidth, cli::kExampleHeight);
+    ApplyOverrides(request, project);
+
+    // Saved before rendering: the file holds no stereogram, so the program
+    // opens it without asking to render again.
+    if (!request.SaveProjectPath.isEmpty()) {
+        SaveProject(project, request.SaveProjectPath, kProjectImageQuality);
+        std::printf("%s\n", qPrintable(request.SaveProjectPath));
+    }
+    if (request.OutputPath.isEmpty())
+        return 0;
 
     TileRandomSource tileRandom =
         request.Seed ? TileRandomSource(random, *request.Seed) : TileRandomSource(random);

@@ -117,6 +117,16 @@ QStringList PresetNames()
     return names;
 }
 
+// What a project file leaves to the command line: the render size and
+// quality, the seed, the outputs, the progress bar and the help.
+bool IsProjectOption(const QString& flag)
+{
+    static const QStringList options = {"-o",        "--output",      "--width",    "--height",
+                                        "--quality", "--seed",        "--progress", "--help",
+                                        "-h",        "--save-project"};
+    return options.contains(flag) || !flag.startsWith('-');
+}
+
 // The options of --tile-kind; answers false for any other flag.
 bool ParseTileKindOption(const QString& flag, ArgumentReader& reader, TileKindRequest& kind)
 {
@@ -170,12 +180,27 @@ void CheckTileKind(RenderRequest& request, const TileKindRequest& kind,
     request.TileKind = kind;
 }
 
+void CheckProjectRequest(const RenderRequest& request)
+{
+    if (!request.SceneOptions.isEmpty())
+        throw UsageError(QStringLiteral("%1 does not apply to a project file, which brings its "
+                                        "own scene and render options")
+                             .arg(request.SceneOptions.first())
+                             .toStdString());
+    if (request.OutputPath.isEmpty() && request.SaveProjectPath.isEmpty())
+        throw UsageError("no output file given (-o OUT.png)");
+}
+
 void CheckComplete(const RenderRequest& request)
 {
     if (request.Help)
         return;
-    if (request.OutputPath.isEmpty())
-        throw UsageError("no output file given (-o OUT.png)");
+    if (!request.ProjectPath.isEmpty()) {
+        CheckProjectRequest(request);
+        return;
+    }
+    if (request.OutputPath.isEmpty() && request.SaveProjectPath.isEmpty())
+        throw UsageError("no output file given (-o OUT.png or --save-project FILE.l2p)");
     const bool picturedTile = !request.TileKind || request.TileKind->Kind == 3;
     if (!picturedTile && !request.TilePath.isEmpty())
         throw UsageError("this --tile-kind makes its own tile; drop --tile");
@@ -259,7 +284,15 @@ RenderRequest ParseRenderArguments(const QStringList& arguments)
     ArgumentReader reader(arguments);
     while (!reader.AtEnd()) {
         const QString flag = reader.Next();
-        if (ParseTileKindOption(flag, reader, kind))
+        if (!IsProjectOption(flag))
+            request.SceneOptions << flag;
+        if (!flag.startsWith('-')) {
+            if (!request.ProjectPath.isEmpty())
+                throw UsageError(QStringLiteral("one project file at a time, not also '%1'")
+                                     .arg(flag)
+                                     .toStdString());
+            request.ProjectPath = flag;
+        } else if (ParseTileKindOption(flag, reader, kind))
             kindFlags << flag;
         else if (ParseAfterburnerOption(flag, reader, request.Afterburner))
             continue;
@@ -294,9 +327,16 @@ RenderRequest ParseRenderArguments(const QStringList& arguments)
                 reader.NumberOf(flag, kMinDistanceInches, kMaxDistanceInches);
         else if (flag == "--tile-width")
             request.TileWidth = reader.IntegerOf(flag, 1, kMaxTileWidth);
-        else if (flag == "--quality")
-            o.RenderOptions_Settings_quality =
-                reader.IntegerOf(flag, 0, static_cast<int>(QualityItems().size()) - 1);
+        else if (flag == "--quality") {
+            request.Quality = SelectQuality(
+                reader.IntegerOf(flag, 0, static_cast<int>(QualityItems().size()) - 1));
+            o.RenderOptions_Settings_quality = *request.Quality;
+        } else if (flag == "--width")
+            request.Width = reader.IntegerOf(flag, kMinRenderPixels, kMaxRenderPixels);
+        else if (flag == "--height")
+            request.Height = reader.IntegerOf(flag, kMinRenderPixels, kMaxRenderPixels);
+        else if (flag == "--save-project")
+            request.SaveProjectPath = reader.ValueOf(flag);
         else if (flag == "--direction")
             o.RenderOptions_Settings_renderdirection = reader.IntegerOf(flag, 1, 4);
         else if (flag == "--start") {
@@ -336,13 +376,21 @@ QString UsageText()
         "usage: lumora-render --depth DEPTH --tile TILE -o OUT [options]\n"
         "       lumora-render --depth DEPTH --tile-kind KIND -o OUT [options]\n"
         "       lumora-render --example -o OUT [options]\n"
+        "       lumora-render PROJECT.l2p -o OUT [--width W] [--height H] [--quality N]\n"
+        "       lumora-render --example --save-project FILE.l2p [options]\n"
         "\n"
         "Renders a single-image stereogram. The render size is the depth picture's\n"
         "size; the depth picture is read as grey (brighter is nearer), the tile is\n"
         "scaled to the tile width with its proportions kept and repeated downwards.\n"
         "Pictures are read from BMP, JPEG, PCX, Targa and PNG files; the extension\n"
         "of OUT (.bmp, .jpg, .tga, .tif, .png) chooses the format written.\n"
+        "A project file (.l2p) is rendered with its own objects and render options.\n"
         "\n"
+        "  --width PIXELS       render width, 1..10000 (the depth picture's, 600 for\n"
+        "                       the example, the project's render options)\n"
+        "  --height PIXELS      render height, 1..10000 (likewise)\n"
+        "  --save-project FILE.l2p  save the scene (or the project read) as a project\n"
+        "                       file that the program opens; -o is then optional\n"
         "  --dpi N              resolution, 1..10000 (72)\n"
         "  --eye-screen INCHES  eye-to-screen distance, 1..1000 (14)\n"
         "  --max-depth INCHES   far plane behind the screen, 1..1000 (14)\n"

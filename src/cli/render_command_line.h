@@ -44,6 +44,17 @@ struct RenderRequest
 {
     bool Example = false;
     bool Help = false;
+    // A project file to render in place of a scene built from the options;
+    // its render options are used, with Width, Height and Quality over them.
+    QString ProjectPath;
+    // Where the project (the scene built, or the project read) is saved.
+    QString SaveProjectPath;
+    std::optional<int> Width;
+    std::optional<int> Height;
+    std::optional<int> Quality;
+    // The options given that build a scene, which a project file brings
+    // along itself.
+    QStringList SceneOptions;
     QString DepthPath;
     QString TilePath;
     QString OutputPath;
