@@ -1,5 +1,7 @@
 #include "models/tool_dm_3d.h"
 
+#include "depthmap/pictured_depth_object.h"
+
 #include "depthmap/depth_kind_registry.h"
 #include "models/scene_3d.h"
 #include "rendering/lumo_pixelengine256.h"
@@ -87,7 +89,9 @@ void Tool_dm_3d::SetSourcePicture(const GreyPicture& picture)
 
 void Tool_dm_3d::RebuildScaledPicture()
 {
-    auto scaled = std::make_unique<TPixelEngine256>(Width, Height);
+    // The same limits as every object picture: a damaged record must not
+    // make the reader take gigabytes.
+    auto scaled = PicturedDepthObject::NewPicture(Width, Height);
     SourcePicture->StretchDrawTo(*scaled, 0, 0, scaled->Width(), scaled->Height());
     if (Invert)
         scaled->Invert();

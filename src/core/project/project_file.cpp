@@ -24,6 +24,8 @@ constexpr int32_t kFixedProgressSteps = 7;
 constexpr size_t kMinDepthEntryBytes = 8;
 // Offsets are int32 values: a larger file cannot be one this program wrote.
 constexpr qint64 kMaxProjectFileBytes = std::numeric_limits<int32_t>::max();
+// The largest composer a file may ask for (256 M pixels).
+constexpr int64_t kMaxComposerPixels = int64_t(1) << 28;
 
 std::string Utf8(const QString& text)
 {
@@ -158,6 +160,12 @@ void ReadBody(ProjectStreamReader& stream, Project& project, ProgressScope& prog
     DepthObjects& depth = project.Depth;
     depth.VorlageWidth = ReadComposerDimension(stream, "width");
     depth.VorlageHeight = ReadComposerDimension(stream, "height");
+    // The editor holds a depth buffer of this size: one beyond what any
+    // picture of the program may take is refused before it is allocated.
+    if (int64_t(depth.VorlageWidth) * depth.VorlageHeight > kMaxComposerPixels)
+        throw LumoraError("The depth map of " + std::to_string(depth.VorlageWidth) + " x " +
+                          std::to_string(depth.VorlageHeight) +
+                          " pixels is too large to be held in memory.");
     progress.Advance();
     depth.BackgroundDepth = stream.ReadByte();
     progress.Advance();

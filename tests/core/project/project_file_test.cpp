@@ -6,6 +6,7 @@
 // and failing saves that keep the previous file.
 #include "common/lumora_error.h"
 #include "common/random_generator.h"
+#include "models/tool_dm_3d.h"
 #include "project/project_file.h"
 #include "project/render_options_record.h"
 #include "project/render_stereogram.h"
@@ -569,9 +570,36 @@ std::vector<DamagedCase> PatchesOf(const Bytes& data)
 
 // Found by the fuzzer of the project reader; each read once made it crash,
 // hang or allocate without end.
+// The int32 value's first place in the data.
+size_t OffsetOfInt32(const Bytes& data, int32_t value)
+{
+    uint8_t bytes[4];
+    std::memcpy(bytes, &value, 4);
+    const auto at = std::search(data.begin(), data.end(), bytes, bytes + 4);
+    return static_cast<size_t>(at - data.begin());
+}
+
 std::vector<DamagedCase> FuzzFindings()
 {
-    return {};
+    std::vector<DamagedCase> cases;
+    // A 3D object whose record asks for a 100000 x 100000 picture: refused
+    // before the picture is allocated (it took seconds and gigabytes).
+    auto project = SmallProject();
+    const TPixelEngine256 grey(8, 6);
+    project->Depth.Append(std::make_unique<Tool_dm_3d_primitive>(project->Depth.NewObjectId(), 10,
+                                                                 10, 7321, 6543, &grey));
+    Bytes huge = Write(*project);
+    PatchInt32(huge, OffsetOfInt32(huge, 7321), 100000);
+    PatchInt32(huge, OffsetOfInt32(huge, 6543), 100000);
+    cases.push_back({"3D object of 100000 x 100000", huge});
+    // A composer inside the editor's range whose depth buffer no memory
+    // holds.
+    Bytes composer = Write(*SmallProject());
+    const SectionOffsets o = OffsetsOf(composer);
+    PatchInt32(composer, o.Project, 100000);
+    PatchInt32(composer, o.Project + 4, 100000);
+    cases.push_back({"composer of 100000 x 100000", composer});
+    return cases;
 }
 
 void ExpectRefusedAndProjectKept(const std::vector<DamagedCase>& cases, const QTemporaryDir& dir)
