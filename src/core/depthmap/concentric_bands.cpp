@@ -1,13 +1,14 @@
 #include "depthmap/concentric_bands.h"
 
 #include "common/numeric.h"
+#include "depthmap/nested_bands.h"
 #include "rendering/lumo_pixelengine256.h"
 
 namespace lumora {
 
 void DrawConcentricBands(TPixelEngine256& picture, uint8_t startDepth, uint8_t endDepth,
                          uint8_t tipSize, bool invert,
-                         const std::function<BandShape(const Box&)>& bandShape)
+                         const std::function<ShapeRows(const Box&)>& bandShape)
 {
     const int32_t W = picture.Width();
     const int32_t H = picture.Height();

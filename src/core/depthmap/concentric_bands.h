@@ -4,7 +4,7 @@
 // longer axis in proportion to the picture's sides.
 
 #include "depthmap/box.h"
-#include "depthmap/nested_bands.h"
+#include "rendering/shape_rows.h"
 
 #include <cstdint>
 #include <functional>
@@ -19,6 +19,6 @@ class TPixelEngine256;
 // square ends, as the shape bandShape makes of the band's rectangle.
 void DrawConcentricBands(TPixelEngine256& picture, uint8_t startDepth, uint8_t endDepth,
                          uint8_t tipSize, bool invert,
-                         const std::function<BandShape(const Box&)>& bandShape);
+                         const std::function<ShapeRows(const Box&)>& bandShape);
 
 } // namespace lumora

@@ -514,11 +514,20 @@ void DepthObjects::Reset()
 
 void DepthObjects::CheckHierarchy() const
 {
+    // Looked up by id once, so a file of many objects is checked in linear
+    // time.
+    std::unordered_map<int32_t, const Tool_dm*> byId;
+    byId.reserve(items_.size());
+    for (const auto& object : items_)
+        byId.emplace(object->Id, object.get());
+    auto find = [&byId](int32_t id) -> const Tool_dm* {
+        const auto found = byId.find(id);
+        return found == byId.end() ? nullptr : found->second;
+    };
     // Upward: every ParentId chain ends within the nesting limit.
     for (const auto& object : items_) {
         int32_t depth = 0;
-        for (const Tool_dm* at = object.get(); at && at->ParentId != -1;
-             at = FindObject(at->ParentId)) {
+        for (const Tool_dm* at = object.get(); at && at->ParentId != -1; at = find(at->ParentId)) {
             if (++depth > MaxGroupNesting)
                 throw LumoraError("The data is damaged: the groups of object " +
                                   std::to_string(object->Id) + " loop or nest too deeply.");
@@ -555,7 +564,7 @@ void DepthObjects::CheckHierarchy() const
                 continue;
             }
             const int32_t memberId = top.members[top.next++];
-            const Tool_dm_Group* member = AsGroup(FindObject(memberId));
+            const Tool_dm_Group* member = AsGroup(find(memberId));
             if (!member)
                 continue;
             const Mark mark = marks[memberId];

@@ -64,24 +64,16 @@ void Tool_dm_Gradient_Ellipse::BuildPicture(TPixelEngine256& picture) const
         switch (b) {
         case 0:
         case 360:
-            bands.Add(
-                BandShape::ChordOf(Box{i, 0, 2 * W - i, H}, W, 0, W, H, BandShape::Half::Left),
-                grey);
+            bands.Add(ShapeRows::Chord(i, 0, 2 * W - i, H, W, 0, W, H), grey);
             break;
         case 180:
-            bands.Add(
-                BandShape::ChordOf(Box{i - W, 0, W - i, H}, 0, H, 0, 0, BandShape::Half::Right),
-                grey);
+            bands.Add(ShapeRows::Chord(i - W, 0, W - i, H, 0, H, 0, 0), grey);
             break;
         case 90:
-            bands.Add(
-                BandShape::ChordOf(Box{0, i - H, W, H - i}, 0, 0, W, 0, BandShape::Half::Lower),
-                grey);
+            bands.Add(ShapeRows::Chord(0, i - H, W, H - i, 0, 0, W, 0), grey);
             break;
         default:
-            bands.Add(
-                BandShape::ChordOf(Box{0, i, W, 2 * H - i}, W, H, 0, H, BandShape::Half::Upper),
-                grey);
+            bands.Add(ShapeRows::Chord(0, i, W, 2 * H - i, W, H, 0, H), grey);
             break;
         }
     }

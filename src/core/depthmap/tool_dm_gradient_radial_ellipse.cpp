@@ -25,8 +25,9 @@ bool Tool_dm_Gradient_Radial_Ellipse::HitTest(int32_t x, int32_t y) const
 
 void Tool_dm_Gradient_Radial_Ellipse::BuildPicture(TPixelEngine256& picture) const
 {
-    DrawConcentricBands(picture, StartDepth, EndDepth, TipSize, Invert,
-                        [](const Box& band) { return BandShape::EllipseOf(band); });
+    DrawConcentricBands(picture, StartDepth, EndDepth, TipSize, Invert, [](const Box& band) {
+        return ShapeRows::Ellipse(band.Left, band.Top, band.Right, band.Bottom);
+    });
 }
 
 void Tool_dm_Gradient_Radial_Ellipse::SaveToStream(ProjectStreamWriter& stream) const

@@ -47,9 +47,9 @@ void Tool_dm_Gradient_Radial_Rectangle::BuildPicture(TPixelEngine256& picture) c
 {
     DrawConcentricBands(picture, StartDepth, EndDepth, TipSize, Invert, [this](const Box& band) {
         if (Roundness == 0)
-            return BandShape::RectangleOf(band);
-        return BandShape::RoundRectOf(band,
-                                      CornerSize(band.Right - band.Left, band.Bottom - band.Top));
+            return ShapeRows::Rectangle(band.Left, band.Top, band.Right, band.Bottom);
+        const int32_t corner = CornerSize(band.Right - band.Left, band.Bottom - band.Top);
+        return ShapeRows::RoundRect(band.Left, band.Top, band.Right, band.Bottom, corner, corner);
     });
 }
 

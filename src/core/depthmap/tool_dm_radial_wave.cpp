@@ -32,7 +32,7 @@ void Tool_dm_Radial_Wave::BuildPicture(TPixelEngine256& picture) const
     const int32_t h = InnermostRing(W, H);
     NestedBandPainter rings(picture);
     for (int32_t i = 0; i <= h; ++i)
-        rings.Add(BandShape::EllipseOf(Box{i, i, W - i, H - i}),
+        rings.Add(ShapeRows::Ellipse(i, i, W - i, H - i),
                   static_cast<uint8_t>(Round(wave.Value(i, h, WaveCount)) & 0xFF));
     rings.Finish();
 }

@@ -2,6 +2,7 @@
 
 #include "common/lumora_error.h"
 #include "common/numeric.h"
+#include "rendering/shape_rows.h"
 
 #include <QFontMetrics>
 #include <QFontMetricsF>
@@ -12,7 +13,6 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
-#include <numbers>
 #include <string>
 #include <utility>
 
@@ -20,97 +20,8 @@ namespace lumora {
 
 namespace {
 
-// Coordinates beyond this are cut before any arithmetic, so sums and
-// differences of two coordinates never overflow.
-constexpr int kCoordinateLimit = 1 << 29;
 // Fonts larger than this would only make the glyph rasteriser crawl.
 constexpr int kMaxFontPixels = 20000;
-// Tolerance for pixel centres lying exactly on a shape's edge.
-constexpr double kEdgeTolerance = 1e-9;
-constexpr double kTwoPi = 2.0 * std::numbers::pi;
-
-int Limit(int v)
-{
-    return std::clamp(v, -kCoordinateLimit, kCoordinateLimit);
-}
-
-int ClampToInt(double v)
-{
-    return static_cast<int>(std::clamp(v, -2.0 * kCoordinateLimit, 2.0 * kCoordinateLimit));
-}
-
-// An inclusive run of columns within one row; empty when left > right.
-struct Span
-{
-    int left = 1;
-    int right = 0;
-    bool Empty() const { return left > right; }
-};
-
-// Picture rows of a normalised rectangle: the corners sorted and cut.
-struct Box
-{
-    int left, top, right, bottom;
-    Box(int l, int t, int r, int b)
-        : left(Limit(std::min(l, r))), top(Limit(std::min(t, b))), right(Limit(std::max(l, r))),
-          bottom(Limit(std::max(t, b)))
-    {
-    }
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
-    bool Empty() const { return Width() <= 0 || Height() <= 0; }
-};
-
-// The rows of the ellipse inscribed in a box: a pixel is covered when its
-// centre lies inside the ellipse through the box's outer edges. The rows
-// through the centre always span the whole width and every row keeps at
-// least its middle pixel(s), so the ellipse touches all four edges of the
-// box however thin it is.
-class EllipseRows
-{
-public:
-    explicit EllipseRows(const Box& box)
-        : box_(box), cx_(box.left + (box.Width() - 1) / 2.0),
-          cy_(box.top + (box.Height() - 1) / 2.0), a_(box.Width() / 2.0), b_(box.Height() / 2.0)
-    {
-    }
-
-    Span operator()(int y) const
-    {
-        if (y < box_.top || y >= box_.bottom)
-            return {};
-        if (y == static_cast<int>(std::floor(cy_)) || y == static_cast<int>(std::ceil(cy_)))
-            return {box_.left, box_.right - 1};
-        const double dy = (y - cy_) / b_;
-        const double t = 1.0 - dy * dy;
-        const int middle = static_cast<int>(std::floor(cx_));
-        int left = middle;
-        if (t > 0.0)
-            left = ClampToInt(std::ceil(cx_ - a_ * std::sqrt(t) - kEdgeTolerance));
-        left = std::clamp(left, box_.left, middle);
-        // Mirror about the centre column so both sides agree exactly.
-        return {left, box_.left + box_.right - 1 - left};
-    }
-
-    double CentreX() const { return cx_; }
-    double CentreY() const { return cy_; }
-    double RadiusX() const { return a_; }
-    double RadiusY() const { return b_; }
-
-private:
-    Box box_;
-    double cx_, cy_, a_, b_;
-};
-
-// The point where the ray from (cx, cy) at polar angle theta (counter-
-// clockwise on screen) leaves the ellipse of radii a, b.
-QPointF EllipsePointAt(double cx, double cy, double a, double b, double theta)
-{
-    const double c = std::cos(theta);
-    const double s = std::sin(theta);
-    const double k = 1.0 / std::sqrt((c / a) * (c / a) + (s / b) * (s / b));
-    return {cx + k * c, cy - k * s};
-}
 
 // A segment widened to a pen: a capsule for round caps, an oblong that
 // reaches half the width past both ends for square caps. Along a row the
@@ -142,10 +53,10 @@ public:
         }
     }
 
-    int FirstRow() const { return ClampToInt(std::ceil(top_ - kEdgeTolerance)); }
-    int EndRow() const { return ClampToInt(std::ceil(bottom_ - kEdgeTolerance)); }
+    int FirstRow() const { return ClampToCoordinate(std::ceil(top_ - kEdgeTolerance)); }
+    int EndRow() const { return ClampToCoordinate(std::ceil(bottom_ - kEdgeTolerance)); }
 
-    Span operator()(int row) const
+    RowSpan operator()(int row) const
     {
         const double y = row;
         double lo = std::numeric_limits<double>::infinity();
@@ -178,8 +89,8 @@ public:
         }
         if (lo > hi)
             return {};
-        return {ClampToInt(std::ceil(lo - kEdgeTolerance)),
-                ClampToInt(std::ceil(hi - kEdgeTolerance)) - 1};
+        return {ClampToCoordinate(std::ceil(lo - kEdgeTolerance)),
+                ClampToCoordinate(std::ceil(hi - kEdgeTolerance)) - 1};
     }
 
 private:
@@ -189,11 +100,6 @@ private:
     QPointF corners_[4];
     double top_ = 0.0, bottom_ = 0.0;
 };
-
-Span Intersect(Span a, Span b)
-{
-    return {std::max(a.left, b.left), std::min(a.right, b.right)};
-}
 
 int CellHeightAt(QFont font, int pixels)
 {
@@ -264,9 +170,10 @@ void PixelCanvas::SetPen(int width, bool squareCaps)
 void PixelCanvas::SetClipRect(int left, int top, int right, int bottom)
 {
     clipped_ = true;
-    left = Limit(left);
-    top = Limit(top);
-    clip_ = QRect(left, top, std::max(0, Limit(right) - left), std::max(0, Limit(bottom) - top));
+    left = LimitCoordinate(left);
+    top = LimitCoordinate(top);
+    clip_ = QRect(left, top, std::max(0, LimitCoordinate(right) - left),
+                  std::max(0, LimitCoordinate(bottom) - top));
 }
 
 QRect PixelCanvas::DrawableArea() const
@@ -351,26 +258,26 @@ template <class SpanOf> void PixelCanvas::PaintSpanShape(int top, int bottom, Sp
     const int firstRow = std::max(top, area.top());
     const int lastRow = std::min(bottom - 1, area.bottom());
     for (int y = firstRow; y <= lastRow; ++y) {
-        const Span span = spanOf(y);
+        const RowSpan span = spanOf(y);
         if (span.Empty())
             continue;
         auto run = [&](int x0, int x1, Colour c) {
             out.Run(y, std::max(x0, area.left()), std::min(x1, area.right()), c);
         };
         if (!outlined) {
-            run(span.left, span.right, brush_);
+            run(span.Left, span.Right, brush_);
             continue;
         }
-        Span inner{span.left + 1, span.right - 1};
-        inner = y > top ? Intersect(inner, spanOf(y - 1)) : Span{};
-        inner = y < bottom - 1 ? Intersect(inner, spanOf(y + 1)) : Span{};
+        RowSpan inner{span.Left + 1, span.Right - 1};
+        inner = y > top ? Intersect(inner, spanOf(y - 1)) : RowSpan{};
+        inner = y < bottom - 1 ? Intersect(inner, spanOf(y + 1)) : RowSpan{};
         if (inner.Empty()) {
-            run(span.left, span.right, pen_);
+            run(span.Left, span.Right, pen_);
             continue;
         }
-        run(span.left, inner.left - 1, pen_);
-        run(inner.left, inner.right, brush_);
-        run(inner.right + 1, span.right, pen_);
+        run(span.Left, inner.Left - 1, pen_);
+        run(inner.Left, inner.Right, brush_);
+        run(inner.Right + 1, span.Right, pen_);
     }
 }
 
@@ -388,13 +295,14 @@ void PixelCanvas::StrokeOutline(const QPainterPath& path)
 
 void PixelCanvas::Rectangle(int left, int top, int right, int bottom)
 {
-    const Box box(left, top, right, bottom);
+    const ShapeRows box = ShapeRows::Rectangle(left, top, right, bottom);
     if (box.Empty() || image_.isNull())
         return;
-    PaintSpanShape(box.top, box.bottom, [&](int) { return Span{box.left, box.right - 1}; });
+    PaintSpanShape(box.Top(), box.Bottom(), box);
     if (penWidth_ > 1) {
         QPainterPath path;
-        path.addRect(QRectF(box.left, box.top, box.Width() - 1, box.Height() - 1));
+        path.addRect(QRectF(box.Left(), box.Top(), box.Right() - box.Left() - 1,
+                            box.Bottom() - box.Top() - 1));
         StrokeOutline(path);
     }
 }
@@ -402,102 +310,54 @@ void PixelCanvas::Rectangle(int left, int top, int right, int bottom)
 void PixelCanvas::RoundRect(int left, int top, int right, int bottom, int cornerWidth,
                             int cornerHeight)
 {
-    const Box box(left, top, right, bottom);
-    if (box.Empty() || image_.isNull())
+    const ShapeRows shape =
+        ShapeRows::RoundRect(left, top, right, bottom, cornerWidth, cornerHeight);
+    if (shape.Empty() || image_.isNull())
         return;
-    const int cw = std::min(std::abs(Limit(cornerWidth)), box.Width());
-    const int ch = std::min(std::abs(Limit(cornerHeight)), box.Height());
-    if (cw == 0 || ch == 0) {
-        Rectangle(box.left, box.top, box.right, box.bottom);
-        return;
-    }
-    // Each corner is a quarter of the ellipse of the corner size.
-    const EllipseRows corner(Box(0, 0, cw, ch));
-    const int half = ch / 2;
-    PaintSpanShape(box.top, box.bottom, [&](int y) {
-        const int fromTop = y - box.top;
-        const int fromBottom = box.bottom - 1 - y;
-        int inset = 0;
-        if (fromTop < half)
-            inset = corner(fromTop).left;
-        else if (fromBottom < half)
-            inset = corner(ch - 1 - fromBottom).left;
-        return Span{box.left + inset, box.right - 1 - inset};
-    });
+    PaintSpanShape(shape.Top(), shape.Bottom(), shape);
     if (penWidth_ > 1) {
+        const int width = shape.Right() - shape.Left();
+        const int height = shape.Bottom() - shape.Top();
+        const int cw = std::min(std::abs(LimitCoordinate(cornerWidth)), width);
+        const int ch = std::min(std::abs(LimitCoordinate(cornerHeight)), height);
         QPainterPath path;
-        path.addRoundedRect(QRectF(box.left, box.top, box.Width() - 1, box.Height() - 1),
-                            (cw - 1) / 2.0, (ch - 1) / 2.0);
+        const QRectF outline(shape.Left(), shape.Top(), width - 1, height - 1);
+        if (cw == 0 || ch == 0)
+            path.addRect(outline);
+        else
+            path.addRoundedRect(outline, (cw - 1) / 2.0, (ch - 1) / 2.0);
         StrokeOutline(path);
     }
 }
 
 void PixelCanvas::Ellipse(int left, int top, int right, int bottom)
 {
-    const Box box(left, top, right, bottom);
-    if (box.Empty() || image_.isNull())
+    const ShapeRows shape = ShapeRows::Ellipse(left, top, right, bottom);
+    if (shape.Empty() || image_.isNull())
         return;
-    PaintSpanShape(box.top, box.bottom, EllipseRows(box));
+    PaintSpanShape(shape.Top(), shape.Bottom(), shape);
     if (penWidth_ > 1) {
         QPainterPath path;
-        path.addEllipse(QRectF(box.left, box.top, box.Width() - 1, box.Height() - 1));
+        path.addEllipse(QRectF(shape.Left(), shape.Top(), shape.Right() - shape.Left() - 1,
+                               shape.Bottom() - shape.Top() - 1));
         StrokeOutline(path);
     }
 }
 
 void PixelCanvas::Chord(int left, int top, int right, int bottom, int x1, int y1, int x2, int y2)
 {
-    const Box box(left, top, right, bottom);
-    if (box.Empty() || image_.isNull())
+    const ShapeRows shape = ShapeRows::Chord(left, top, right, bottom, x1, y1, x2, y2);
+    if (shape.Empty() || image_.isNull())
         return;
-    const EllipseRows ellipse(box);
-    const double cx = ellipse.CentreX();
-    const double cy = ellipse.CentreY();
-    auto polarAngle = [&](int x, int y) {
-        const double dx = Limit(x) - cx;
-        const double dy = Limit(y) - cy;
-        return dx == 0.0 && dy == 0.0 ? 0.0 : std::atan2(-dy, dx);
-    };
-    const double start = polarAngle(x1, y1);
-    double sweep = polarAngle(x2, y2) - start;
-    while (sweep <= 0.0)
-        sweep += kTwoPi;
-    // Coinciding radials sweep the whole ellipse.
-    const bool whole = sweep >= kTwoPi;
-
-    const double a = ellipse.RadiusX();
-    const double b = ellipse.RadiusY();
-    const QPointF p1 = EllipsePointAt(cx, cy, a, b, start);
-    const QPointF p2 = EllipsePointAt(cx, cy, a, b, start + sweep);
-    const QPointF mid = EllipsePointAt(cx, cy, a, b, start + sweep / 2.0);
-    const double dx = p2.x() - p1.x();
-    const double dy = p2.y() - p1.y();
-    // side(q) > 0 for points on the arc's side of the chord line.
-    const double orientation =
-        dx * (mid.y() - p1.y()) - dy * (mid.x() - p1.x()) >= 0.0 ? 1.0 : -1.0;
-    const double tolerance = kEdgeTolerance * (std::abs(dx) + std::abs(dy) + 1.0);
-
-    PaintSpanShape(box.top, box.bottom, [&](int y) {
-        Span span = ellipse(y);
-        if (whole || span.Empty())
-            return span;
-        // orientation * (dx * (y - p1y) - dy * (x - p1x)) >= -tolerance,
-        // solved for x.
-        const double constant = orientation * (dx * (y - p1.y()) + dy * p1.x()) + tolerance;
-        const double slope = orientation * dy;
-        if (std::abs(slope) < 1e-12)
-            return constant >= 0.0 ? span : Span{};
-        const double bound = constant / slope;
-        if (slope > 0.0)
-            span.right = std::min(span.right, ClampToInt(std::floor(bound + kEdgeTolerance)));
-        else
-            span.left = std::max(span.left, ClampToInt(std::ceil(bound - kEdgeTolerance)));
-        return span;
-    });
+    PaintSpanShape(shape.Top(), shape.Bottom(), shape);
     if (penWidth_ > 1) {
         // The outline runs through the outermost pixel centres.
-        const double sa = std::max(0.0, a - 0.5);
-        const double sb = std::max(0.0, b - 0.5);
+        const double cx = shape.CentreX();
+        const double cy = shape.CentreY();
+        const double sa = std::max(0.0, shape.RadiusX() - 0.5);
+        const double sb = std::max(0.0, shape.RadiusY() - 0.5);
+        const double start = shape.ArcStart();
+        const double sweep = shape.ArcSweep();
         const int steps = std::clamp(static_cast<int>(sweep * (sa + sb)), 8, 4096);
         QPainterPath path;
         for (int i = 0; i <= steps; ++i) {
@@ -508,7 +368,7 @@ void PixelCanvas::Chord(int left, int top, int right, int bottom, int x1, int y1
             else
                 path.lineTo(p);
         }
-        if (!whole)
+        if (!shape.WholeEllipse())
             path.closeSubpath();
         StrokeOutline(path);
     }
@@ -531,18 +391,18 @@ void PixelCanvas::Line(int x1, int y1, int x2, int y2)
     const QRect area = DrawableArea();
     if (area.isEmpty())
         return;
-    x1 = Limit(x1);
-    y1 = Limit(y1);
-    x2 = Limit(x2);
-    y2 = Limit(y2);
+    x1 = LimitCoordinate(x1);
+    y1 = LimitCoordinate(y1);
+    x2 = LimitCoordinate(x2);
+    y2 = LimitCoordinate(y2);
     if (penWidth_ > 1) {
         const StrokeRows stroke(x1, y1, x2, y2, penWidth_, squareCaps_);
         const int firstRow = std::max(stroke.FirstRow(), area.top());
         const int endRow = std::min(stroke.EndRow(), area.bottom() + 1);
         const RowWriter out = Writer();
         for (int y = firstRow; y < endRow; ++y) {
-            const Span span = stroke(y);
-            out.Run(y, std::max(span.left, area.left()), std::min(span.right, area.right()), pen_);
+            const RowSpan span = stroke(y);
+            out.Run(y, std::max(span.Left, area.left()), std::min(span.Right, area.right()), pen_);
         }
         return;
     }
@@ -602,7 +462,8 @@ void PixelCanvas::TextOut(int x, int y, const QString& text, const PixelFont& fo
     painter.setFont(qfont);
     painter.setPen(PaintColour(font.Color));
     painter.setBackgroundMode(Qt::TransparentMode);
-    painter.drawText(QPoint(Limit(x), Limit(y) + QFontMetrics(qfont).ascent()), text);
+    painter.drawText(QPoint(LimitCoordinate(x), LimitCoordinate(y) + QFontMetrics(qfont).ascent()),
+                     text);
 }
 
 QFont MakeQFont(const PixelFont& font)

@@ -3,7 +3,6 @@
 // settings of the half-elliptical, concentric and radial-wave builds must
 // give the same pictures pixel for pixel.
 #include "common/numeric.h"
-#include "depthmap/nested_bands.h"
 #include "depthmap/tool_dm_gradient_ellipse.h"
 #include "depthmap/tool_dm_gradient_radial_ellipse.h"
 #include "depthmap/tool_dm_gradient_radial_rectangle.h"
@@ -177,60 +176,6 @@ TEST(NestedBands, RadialWaveBuildEqualsEveryRingDrawnWhole)
         r.SetFlags(random() % 2, false, false, true);
         ASSERT_EQ(CountDifferences(*r.Picture, *PlainRadialWave(r, s.w, s.h)), 0)
             << s.w << "x" << s.h;
-    }
-}
-
-// What a band is certain to paint, it paints: drawn alone, every pixel of
-// its certain rows and columns carries its grey.
-TEST(NestedBands, CertainPartsAreAlwaysPainted)
-{
-    std::mt19937 random(17);
-    std::uniform_int_distribution<int> coordinate(-30, 130);
-    for (int n = 0; n < 400; ++n) {
-        const int l = coordinate(random), t = coordinate(random);
-        const Box box{l, t, l + 1 + static_cast<int>(random() % 120),
-                      t + 1 + static_cast<int>(random() % 120)};
-        BandShape shape;
-        switch (n % 6) {
-        case 0:
-            shape = BandShape::RectangleOf(box);
-            break;
-        case 1:
-            shape = BandShape::RoundRectOf(box, static_cast<int>(random() % 140));
-            break;
-        case 2:
-            shape = BandShape::EllipseOf(box);
-            break;
-        default: {
-            // The four half-ellipses of the half-elliptical gradient.
-            const int cx = (box.Left + box.Right) / 2, cy = (box.Top + box.Bottom) / 2;
-            const Box b{box.Left, box.Top, 2 * cx - box.Left, 2 * cy - box.Top};
-            const int k = n % 4;
-            if (k == 0)
-                shape = BandShape::ChordOf(b, cx, b.Top, cx, b.Bottom, BandShape::Half::Left);
-            else if (k == 1)
-                shape = BandShape::ChordOf(b, cx, b.Bottom, cx, b.Top, BandShape::Half::Right);
-            else if (k == 2)
-                shape = BandShape::ChordOf(b, b.Left, cy, b.Right, cy, BandShape::Half::Lower);
-            else
-                shape = BandShape::ChordOf(b, b.Right, cy, b.Left, cy, BandShape::Half::Upper);
-        }
-        }
-        TPixelEngine256 p(100, 100);
-        SetGrey(p, 255);
-        shape.Draw(p);
-        const auto rows = shape.CertainRows();
-        if (!rows)
-            continue;
-        for (int y0 = std::max(rows->Top, 0); y0 < std::min(rows->Bottom, 100); y0 += 3) {
-            const int y1 = std::min({y0 + 1 + static_cast<int>(random() % 9), rows->Bottom, 100});
-            const auto cols = shape.CertainColumns(y0, y1);
-            if (!cols)
-                continue;
-            for (int y = y0; y < y1; ++y)
-                for (int x = std::max(cols->Left, 0); x < std::min(cols->Right, 100); ++x)
-                    ASSERT_EQ(p.Pixel(x, y), 255) << "shape " << n << " at " << x << "," << y;
-        }
     }
 }
 
