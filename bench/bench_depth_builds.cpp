@@ -42,6 +42,18 @@ void LinearGradient(benchmark::State& state)
     Build(state, g);
 }
 
+// A tall, narrow object swept at a slant: every line of the sweep is long
+// but crosses the picture in a few rows.
+void NarrowLinearGradient(benchmark::State& state)
+{
+    Tool_dm_Gradient_Rectangle g(1, 0, 0, 1, 1);
+    g.Angle = 231;
+    for (auto _ : state) {
+        g.SetSize(120, static_cast<int32_t>(state.range(0)), true);
+        benchmark::DoNotOptimize(g.Picture->Row(0));
+    }
+}
+
 void HalfEllipseGradient(benchmark::State& state)
 {
     Tool_dm_Gradient_Ellipse g(1, 0, 0, 1, 1);
@@ -96,6 +108,7 @@ BENCHMARK(LinearGradient)
     ->Args({10000, 0})
     ->Args({10000, 30})
     ->Unit(benchmark::kMillisecond);
+BENCHMARK(NarrowLinearGradient)->Arg(2000)->Arg(20000)->Unit(benchmark::kMillisecond);
 BENCHMARK(HalfEllipseGradient)
     ->ArgsProduct({{1000, 4000, 10000}, {0, 90}})
     ->Unit(benchmark::kMillisecond);

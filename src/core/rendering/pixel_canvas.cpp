@@ -42,6 +42,11 @@ public:
         corners_[1] = p2_ + reach + n;
         corners_[2] = p2_ + reach - n;
         corners_[3] = p1_ - reach - n;
+        const QPointF square = u * r_;
+        oblong_[0] = p1_ - square + n;
+        oblong_[1] = p2_ + square + n;
+        oblong_[2] = p2_ + square - n;
+        oblong_[3] = p1_ - square - n;
         top_ = bottom_ = corners_[0].y();
         for (const QPointF& c : corners_) {
             top_ = std::min(top_, c.y());
@@ -55,6 +60,36 @@ public:
 
     int FirstRow() const { return ClampToCoordinate(std::ceil(top_ - kEdgeTolerance)); }
     int EndRow() const { return ClampToCoordinate(std::ceil(bottom_ - kEdgeTolerance)); }
+
+    // Narrows rows first..end-1 to those in which the stroke can reach a
+    // pixel centre of columns left..right: the rows of the oblong with
+    // square ends (which holds the capsule too) within that band of
+    // columns, and a row more each way. A long line that crosses a narrow
+    // picture is then not followed through rows where it is out of sight.
+    void NarrowToColumns(int left, int right, int& first, int& end) const
+    {
+        double top = std::numeric_limits<double>::infinity();
+        double bottom = -top;
+        auto include = [&](double y) {
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+        };
+        for (int i = 0; i < 4; ++i) {
+            const QPointF& a = oblong_[i];
+            const QPointF& b = oblong_[(i + 1) % 4];
+            if (a.x() >= left && a.x() <= right)
+                include(a.y());
+            for (const double x : {double(left), double(right)})
+                if ((a.x() - x) * (b.x() - x) < 0.0)
+                    include(a.y() + (x - a.x()) * (b.y() - a.y()) / (b.x() - a.x()));
+        }
+        if (top > bottom) {
+            end = first;
+            return;
+        }
+        first = std::max(first, ClampToCoordinate(std::floor(top)) - 1);
+        end = std::min(end, ClampToCoordinate(std::ceil(bottom)) + 2);
+    }
 
     RowSpan operator()(int row) const
     {
@@ -98,6 +133,7 @@ private:
     double r_;
     bool round_;
     QPointF corners_[4];
+    QPointF oblong_[4];
     double top_ = 0.0, bottom_ = 0.0;
 };
 
@@ -397,8 +433,9 @@ void PixelCanvas::Line(int x1, int y1, int x2, int y2)
     y2 = LimitCoordinate(y2);
     if (penWidth_ > 1) {
         const StrokeRows stroke(x1, y1, x2, y2, penWidth_, squareCaps_);
-        const int firstRow = std::max(stroke.FirstRow(), area.top());
-        const int endRow = std::min(stroke.EndRow(), area.bottom() + 1);
+        int firstRow = std::max(stroke.FirstRow(), area.top());
+        int endRow = std::min(stroke.EndRow(), area.bottom() + 1);
+        stroke.NarrowToColumns(area.left() - 1, area.right() + 1, firstRow, endRow);
         const RowWriter out = Writer();
         for (int y = firstRow; y < endRow; ++y) {
             const RowSpan span = stroke(y);

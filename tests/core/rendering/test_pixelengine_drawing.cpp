@@ -368,6 +368,40 @@ TEST(Drawing, WidePensHaveRoundOrSquareEnds)
     }
 }
 
+// A wide line that only crosses a narrow picture or clip window covers
+// there what the same line covers in a picture large enough to hold it.
+TEST(Drawing, WideLinesCutToANarrowPictureKeepTheirPixels)
+{
+    uint32_t seed = 3;
+    auto next = [&seed](int range) {
+        seed = seed * 1103515245u + 12345u;
+        return static_cast<int>((seed >> 8) % static_cast<uint32_t>(range));
+    };
+    constexpr int kBig = 240;
+    constexpr int kLeft = 100, kTop = 30, kWidth = 9, kHeight = 170;
+    for (int n = 0; n < 300; ++n) {
+        const int x1 = next(kBig), y1 = next(kBig), x2 = next(kBig), y2 = next(kBig);
+        const int width = 2 + next(12);
+        const bool squareCaps = n % 2 == 0;
+        TPixelEngine256 big(kBig, kBig), narrow(kWidth, kHeight), clipped(kBig, kBig);
+        for (TPixelEngine256* p : {&big, &narrow, &clipped}) {
+            p->SetBrushGrey(255);
+            p->SetPen(width, squareCaps);
+        }
+        big.Line(x1, y1, x2, y2);
+        narrow.Line(x1 - kLeft, y1 - kTop, x2 - kLeft, y2 - kTop);
+        clipped.SetClipRect(kLeft, kTop, kLeft + kWidth, kTop + kHeight);
+        clipped.Line(x1, y1, x2, y2);
+        for (int y = 0; y < kHeight; ++y)
+            for (int x = 0; x < kWidth; ++x) {
+                ASSERT_EQ(narrow.Pixel(x, y), big.Pixel(x + kLeft, y + kTop))
+                    << "line " << n << " at " << x << "," << y;
+                ASSERT_EQ(clipped.Pixel(x + kLeft, y + kTop), big.Pixel(x + kLeft, y + kTop))
+                    << "line " << n << " at " << x << "," << y;
+            }
+    }
+}
+
 TEST(Drawing, PolygonOutlinePassesThroughTheVertices)
 {
     TPixelEngine256 p(16, 16);
