@@ -36,6 +36,11 @@ std::unique_ptr<TPixelEngine256> PicturedDepthObject::CopyPicture(const TPixelEn
     return copy;
 }
 
+int64_t PicturedDepthObject::HeldPicturePixels() const
+{
+    return static_cast<int64_t>(Picture->Width()) * Picture->Height();
+}
+
 void PicturedDepthObject::RebuildPicture()
 {
     auto picture = NewPicture(Width, Height);

@@ -41,6 +41,8 @@ public:
     // the limits above.
     void RebuildPicture();
 
+    int64_t HeldPicturePixels() const override;
+
     // The grey that lets the objects below show through, or kOpaque.
     virtual int TransparentValue() const { return kOpaque; }
 

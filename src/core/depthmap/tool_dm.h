@@ -74,6 +74,9 @@ public:
     // copied. The bare base class copies to a bare Tool_dm (the snapshots
     // of the undo history).
     virtual std::unique_ptr<Tool_dm> Clone(int32_t newId) const;
+    // The pixels of the pictures the object keeps (built or given), so a
+    // reader can refuse a file whose objects would take all memory.
+    virtual int64_t HeldPicturePixels() const { return 0; }
 
     void LoadBase(ProjectStreamReader& stream);
 

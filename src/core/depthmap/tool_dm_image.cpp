@@ -117,6 +117,12 @@ std::unique_ptr<Tool_dm> Tool_dm_Image::Clone(int32_t newId) const
     return CloneAndBuild(*this, newId);
 }
 
+int64_t Tool_dm_Image::HeldPicturePixels() const
+{
+    return PicturedDepthObject::HeldPicturePixels() +
+           static_cast<int64_t>(Source->Width()) * Source->Height();
+}
+
 Tool_dm_Image& AppendImageObject(DepthObjects& objects, const IntRect& rect,
                                  const TPixelEngine256& source, const ToneMapTable& toneMap,
                                  const CropMargins& margins)

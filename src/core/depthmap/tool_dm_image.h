@@ -42,6 +42,7 @@ public:
     void SaveToStream(ProjectStreamWriter& stream) const override;
     void LoadFromStream(ProjectStreamReader& stream) override;
     std::unique_ptr<Tool_dm> Clone(int32_t newId) const override;
+    int64_t HeldPicturePixels() const override;
 
 protected:
     void BuildPicture(TPixelEngine256& picture) const override;

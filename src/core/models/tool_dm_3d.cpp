@@ -184,6 +184,15 @@ void Tool_dm_3d::SaveToStream(ProjectStreamWriter& stream) const
     SaveOwnFields(stream);
 }
 
+int64_t Tool_dm_3d::HeldPicturePixels() const
+{
+    int64_t pixels = 0;
+    for (const auto* picture : {SourcePicture.get(), ScaledPicture.get()})
+        if (picture)
+            pixels += static_cast<int64_t>(picture->Width()) * picture->Height();
+    return pixels;
+}
+
 void Tool_dm_3d::LoadFromStream(ProjectStreamReader& stream)
 {
     LoadBase(stream);

@@ -36,6 +36,7 @@ public:
     void DrawClipped(TPixelEngine256& engine, const Box& clipRect) override;
     void SaveToStream(ProjectStreamWriter& stream) const override;
     void LoadFromStream(ProjectStreamReader& stream) override;
+    int64_t HeldPicturePixels() const override;
 
     // The level that is not drawn when Transparent: 0, or 255 when the
     // picture is inverted.

@@ -26,6 +26,10 @@ constexpr size_t kMinDepthEntryBytes = 8;
 constexpr qint64 kMaxProjectFileBytes = std::numeric_limits<int32_t>::max();
 // The largest composer a file may ask for (256 M pixels).
 constexpr int64_t kMaxComposerPixels = int64_t(1) << 28;
+// All the pictures the depth objects of one file keep, together (2 G
+// pixels): each is limited on its own, but a few hundred bytes of records
+// can ask for many of them.
+constexpr int64_t kMaxDepthPicturePixels = int64_t(1) << 31;
 
 std::string Utf8(const QString& text)
 {
@@ -132,6 +136,7 @@ void ReadDepthObjects(ProjectStreamReader& stream, DepthObjects& depth,
                           " objects, more than the file holds.");
     progress.Advance();
     std::unordered_set<int32_t> ids;
+    int64_t picturePixels = 0;
     for (int32_t i = 0; i < count; ++i) {
         const int32_t kind = stream.ReadInt32();
         std::unique_ptr<Tool_dm> object = depth.Kinds.Read(kind, stream);
@@ -141,6 +146,11 @@ void ReadDepthObjects(ProjectStreamReader& stream, DepthObjects& depth,
         if (object->Id < 1 || !ids.insert(object->Id).second)
             throw LumoraError("Depth object " + std::to_string(i + 1) + " carries the id " +
                               std::to_string(object->Id) + ", which is invalid or used twice.");
+        picturePixels += object->HeldPicturePixels();
+        if (picturePixels > kMaxDepthPicturePixels)
+            throw LumoraError("The pictures of the depth objects up to object " +
+                              std::to_string(i + 1) + " would take more than " +
+                              std::to_string(kMaxDepthPicturePixels) + " pixels of memory.");
         depth.Append(std::move(object));
         progress.Advance();
     }

@@ -6,6 +6,7 @@
 // and failing saves that keep the previous file.
 #include "common/lumora_error.h"
 #include "common/random_generator.h"
+#include "depthmap/tool_dm_gradient_rectangle.h"
 #include "models/tool_dm_3d.h"
 #include "project/project_file.h"
 #include "project/render_options_record.h"
@@ -599,6 +600,21 @@ std::vector<DamagedCase> FuzzFindings()
     PatchInt32(composer, o.Project, 100000);
     PatchInt32(composer, o.Project + 4, 100000);
     cases.push_back({"composer of 100000 x 100000", composer});
+    // Nine gradients each at the largest picture one object may have: every
+    // record is small and every picture allowed, but together they would
+    // take 2.3 GB. The ninth is refused (a sweep across is quick to build).
+    auto many = SmallProject();
+    constexpr int kHugeGradients = 9;
+    for (int k = 0; k < kHugeGradients; ++k)
+        many->Depth.Append(std::make_unique<Tool_dm_Gradient_Rectangle>(many->Depth.NewObjectId(),
+                                                                        0, 0, 30001 + k, 3));
+    Bytes gradients = Write(*many);
+    for (int k = 0; k < kHugeGradients; ++k) {
+        const size_t width = OffsetOfInt32(gradients, 30001 + k);
+        PatchInt32(gradients, width, 65535);
+        PatchInt32(gradients, width + 4, 4096);
+    }
+    cases.push_back({"nine gradients of 65535 x 4096", gradients});
     return cases;
 }
 
