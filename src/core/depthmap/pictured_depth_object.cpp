@@ -94,11 +94,24 @@ void PicturedDepthObject::Render(TPixelEngine256& engine, int32_t x, int32_t y, 
 {
     const int32_t ownWidth = Width;
     const int32_t ownHeight = Height;
-    SetSize(w, h, true);
-    CopyPart(engine, x, y, Box{0, 0, Picture->Width(), Picture->Height()});
-    // At its own size the picture just built is the one to keep.
+    // At its own size the picture just built is the one to keep; at another
+    // the picture of its own size is put back afterwards instead of being
+    // built again.
+    std::unique_ptr<TPixelEngine256> own;
     if (w != ownWidth || h != ownHeight)
-        SetSize(ownWidth, ownHeight, true);
+        own = std::move(Picture);
+    try {
+        SetSize(w, h, true);
+    } catch (...) {
+        if (own)
+            Picture = std::move(own);
+        throw;
+    }
+    CopyPart(engine, x, y, Box{0, 0, Picture->Width(), Picture->Height()});
+    if (own) {
+        Tool_dm::SetSize(ownWidth, ownHeight, false);
+        Picture = std::move(own);
+    }
 }
 
 void PicturedDepthObject::DrawClipped(TPixelEngine256& engine, const Box& clipRect)

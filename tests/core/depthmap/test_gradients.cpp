@@ -525,7 +525,7 @@ TEST_P(GradientKind, InvertSwapsTheDepthsAndTheFill)
     EXPECT_EQ(filled > 0, GetParam().keyed);
 }
 
-// Rendering builds the picture at the render size, then rebuilds it at
+// Rendering builds the picture at the render size and keeps the one of
 // the object's own size.
 TEST_P(GradientKind, RenderRecomputesAtTheRenderSize)
 {
@@ -633,6 +633,8 @@ TEST(PicturedDepthObject, RefusesPicturesBeyondTheLimits)
     EXPECT_THROW(g.Render(*target, 0, 0, 40000, 40000), LumoraError);
     EXPECT_EQ(g.Width, 10);
     EXPECT_EQ(g.Height, 10);
+    ASSERT_TRUE(g.Picture);
+    EXPECT_EQ(g.Picture->Width(), 10);
     // Objects without area keep an empty picture and draw nothing.
     g.SetSize(-5, 10, true);
     EXPECT_EQ(g.Picture->Width(), 0);
