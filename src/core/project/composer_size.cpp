@@ -1,9 +1,11 @@
 #include "project/composer_size.h"
 
+#include "common/lumora_error.h"
 #include "common/numeric.h"
 #include "project/project.h"
 
 #include <algorithm>
+#include <string>
 
 namespace lumora {
 
@@ -70,18 +72,32 @@ void ComposerSizePanel::Apply()
     ShowProjectSize();
 }
 
+void CheckComposerPixels(int32_t width, int32_t height)
+{
+    if (static_cast<int64_t>(width) * height > ComposerSizePanel::kMaxComposerPixels)
+        throw LumoraError("The depth map of " + std::to_string(width) + " x " +
+                          std::to_string(height) + " pixels is too large to be held in memory.");
+}
+
 void ApplyComposerSize(Project& project, int32_t width, int32_t height, bool scaleObjects)
 {
     DepthObjects& depth = project.Depth;
     width = ClampedSize(width);
     height = ClampedSize(height);
     if (width != depth.VorlageWidth || height != depth.VorlageHeight) {
+        CheckComposerPixels(width, height);
         const int32_t oldWidth = depth.VorlageWidth;
         const int32_t oldHeight = depth.VorlageHeight;
         depth.VorlageWidth = width;
         depth.VorlageHeight = height;
-        if (scaleObjects)
-            project.ScaleAllObjects(oldWidth, oldHeight, width, height);
+        try {
+            if (scaleObjects)
+                project.ScaleAllObjects(oldWidth, oldHeight, width, height);
+        } catch (...) {
+            depth.VorlageWidth = oldWidth;
+            depth.VorlageHeight = oldHeight;
+            throw;
+        }
     }
     project.DepthEdited();
 }

@@ -15,6 +15,9 @@ class ComposerSizePanel
 public:
     static constexpr int32_t kMinPixels = 1;
     static constexpr int32_t kMaxPixels = 100000;
+    // The editor keeps a depth buffer of the composer size: beyond this
+    // (256 M pixels) none can be had, whatever each side's range allows.
+    static constexpr int64_t kMaxComposerPixels = int64_t(1) << 28;
 
     enum class Field
     {
@@ -52,10 +55,17 @@ private:
     Field lastEntered_ = Field::Width;
 };
 
+// Throws LumoraError when a composer of width x height has more pixels
+// than kMaxComposerPixels.
+void CheckComposerPixels(int32_t width, int32_t height);
+
 // Apply size: the same size only marks the project modified and out of
 // date; a new size becomes the composer size (values clamped to
 // 1..100000) and, when scaleObjects, every depth object is scaled from the
-// old to the new size (group members included, in list order).
+// old to the new size (group members included, in list order). A size
+// beyond kMaxComposerPixels, or an object whose picture cannot be had at
+// its scaled size, throws LumoraError and leaves the size and every
+// object as they were.
 void ApplyComposerSize(Project& project, int32_t width, int32_t height, bool scaleObjects);
 
 } // namespace lumora

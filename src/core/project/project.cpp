@@ -10,6 +10,8 @@
 #include "rendering/lumo_pixelengine.h"
 #include "rendering/lumo_pixelengine256.h"
 
+#include <vector>
+
 namespace lumora {
 
 Project::Project()
@@ -233,8 +235,34 @@ void Project::StartNewProject(const RenderOptions& storedDefaults, int32_t compo
 void Project::ScaleAllObjects(int32_t oldWidth, int32_t oldHeight, int32_t newWidth,
                               int32_t newHeight)
 {
-    for (int32_t i = 0; i < Depth.Count(); ++i)
-        Depth.ScaleObject(oldWidth, oldHeight, newWidth, newHeight, i);
+    struct Kept
+    {
+        int32_t Left, Top, Width, Height;
+    };
+    std::vector<Kept> before;
+    before.reserve(static_cast<size_t>(Depth.Count()));
+    for (int32_t i = 0; i < Depth.Count(); ++i) {
+        const Tool_dm& o = *Depth.At(i);
+        before.push_back({o.Left, o.Top, o.Width, o.Height});
+    }
+    int32_t scaled = 0;
+    try {
+        for (; scaled < Depth.Count(); ++scaled)
+            Depth.ScaleObject(oldWidth, oldHeight, newWidth, newHeight, scaled);
+    } catch (...) {
+        // The object that failed kept its rectangle; the ones before it go
+        // back to theirs, so no object is left scaled by another ratio.
+        for (int32_t i = 0; i < scaled; ++i) {
+            const Tool_dm& o = *Depth.At(i);
+            const Kept& k = before[static_cast<size_t>(i)];
+            try {
+                Depth.EditObject(k.Left, k.Top, k.Width, k.Height, o.Invert, o.MirrorH, o.MirrorV,
+                                 o.Visible, false, i);
+            } catch (...) {
+            }
+        }
+        throw;
+    }
 }
 
 bool Project::AfterburnerReachable() const

@@ -1,5 +1,6 @@
 #include "project/project_file.h"
 
+#include "project/composer_size.h"
 #include "project/project.h"
 #include "project/render_options_record.h"
 #include "stream/project_stream_reader.h"
@@ -24,8 +25,6 @@ constexpr int32_t kFixedProgressSteps = 7;
 constexpr size_t kMinDepthEntryBytes = 8;
 // Offsets are int32 values: a larger file cannot be one this program wrote.
 constexpr qint64 kMaxProjectFileBytes = std::numeric_limits<int32_t>::max();
-// The largest composer a file may ask for (256 M pixels).
-constexpr int64_t kMaxComposerPixels = int64_t(1) << 28;
 // All the pictures the depth objects of one file keep, together (2 G
 // pixels): each is limited on its own, but a few hundred bytes of records
 // can ask for many of them.
@@ -172,10 +171,7 @@ void ReadBody(ProjectStreamReader& stream, Project& project, ProgressScope& prog
     depth.VorlageHeight = ReadComposerDimension(stream, "height");
     // The editor holds a depth buffer of this size: one beyond what any
     // picture of the program may take is refused before it is allocated.
-    if (int64_t(depth.VorlageWidth) * depth.VorlageHeight > kMaxComposerPixels)
-        throw LumoraError("The depth map of " + std::to_string(depth.VorlageWidth) + " x " +
-                          std::to_string(depth.VorlageHeight) +
-                          " pixels is too large to be held in memory.");
+    CheckComposerPixels(depth.VorlageWidth, depth.VorlageHeight);
     progress.Advance();
     depth.BackgroundDepth = stream.ReadByte();
     progress.Advance();

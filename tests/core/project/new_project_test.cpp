@@ -2,6 +2,8 @@
 // composer size panel's aspect link and "Zuweisen", rescaling every object
 // with the composer, and the new project starting from the stored render
 // options.
+#include "common/lumora_error.h"
+#include "depthmap/tool_dm_gradient_rectangle.h"
 #include "depthmap/tool_dm_group.h"
 #include "depthmap/tool_dm_line.h"
 #include "depthmap/tool_dm_rectangle.h"
@@ -238,6 +240,51 @@ TEST_F(ComposerSize, SizesOutsideTheEditorsRangeAreHeldToIt)
     ApplyComposerSize(project, 0, 200000, false);
     EXPECT_EQ(project.Depth.VorlageWidth, ComposerSizePanel::kMinPixels);
     EXPECT_EQ(project.Depth.VorlageHeight, ComposerSizePanel::kMaxPixels);
+}
+
+TEST_F(ComposerSize, ASizeNoDepthBufferCanHoldIsRefusedAndNothingChanges)
+{
+    AddRectangle(5, 3, 100, 50);
+    project.SetModified(false);
+    EXPECT_THROW(ApplyComposerSize(project, 100000, 100000, true), LumoraError);
+    EXPECT_EQ(project.Depth.VorlageWidth, 512);
+    EXPECT_EQ(project.Depth.VorlageHeight, 512);
+    EXPECT_EQ(RectOf(0), (IntRect{5, 3, 100, 50}));
+    EXPECT_FALSE(project.Modified());
+    // The largest allowed, 2^28 pixels, is taken.
+    ApplyComposerSize(project, 65536, 4096, false);
+    EXPECT_EQ(project.Depth.VorlageWidth, 65536);
+}
+
+// Scaling up by 100 makes the gradient wider than any object picture may
+// be: it is refused, and the objects scaled before it go back.
+TEST_F(ComposerSize, AnObjectThatCannotBeScaledLeavesEveryObjectAsItWas)
+{
+    AddRectangle(5, 3, 100, 50);
+    auto small =
+        std::make_unique<Tool_dm_Gradient_Rectangle>(project.Depth.NewObjectId(), 0, 0, 4, 30);
+    small->EndDepth = 200;
+    small->SetSize(4, 30, true);
+    Tool_dm_Gradient_Rectangle& kept = *small;
+    project.Depth.Append(std::move(small));
+    project.Depth.Append(
+        std::make_unique<Tool_dm_Gradient_Rectangle>(project.Depth.NewObjectId(), 0, 0, 700, 2));
+    AddRectangle(1, 2, 3, 4);
+    const auto pictureBefore = PicturedDepthObject::CopyPicture(*kept.Picture);
+    project.SetModified(false);
+
+    EXPECT_THROW(ApplyComposerSize(project, 51200, 5120, true), LumoraError);
+    EXPECT_EQ(project.Depth.VorlageWidth, 512);
+    EXPECT_EQ(project.Depth.VorlageHeight, 512);
+    EXPECT_EQ(RectOf(0), (IntRect{5, 3, 100, 50}));
+    EXPECT_EQ(RectOf(1), (IntRect{0, 0, 4, 30}));
+    EXPECT_EQ(RectOf(2), (IntRect{0, 0, 700, 2}));
+    EXPECT_EQ(RectOf(3), (IntRect{1, 2, 3, 4}));
+    ASSERT_EQ(kept.Picture->Width(), 4);
+    ASSERT_EQ(kept.Picture->Height(), 30);
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 4; ++x)
+            ASSERT_EQ(kept.Picture->Pixel(x, y), pictureBefore->Pixel(x, y)) << x << "," << y;
 }
 
 } // namespace
