@@ -50,6 +50,98 @@ void NestedBandPainter::FillRun(int y, int x0, int x1, uint8_t grey)
     std::memset(row + x0, grey, static_cast<size_t>(x1 - x0 + 1));
 }
 
+namespace {
+
+// The number of leading bands in [0, end) for which holds(i) is true,
+// where holds is true on a prefix.
+template <typename Holds> size_t PrefixLength(size_t end, Holds holds)
+{
+    size_t lo = 0;
+    size_t hi = end;
+    while (lo < hi) {
+        const size_t mid = lo + (hi - lo) / 2;
+        if (holds(mid))
+            lo = mid + 1;
+        else
+            hi = mid;
+    }
+    return lo;
+}
+
+// The same, searched from the end: the prefix is expected to reach close to
+// end, as the next band outward usually is one of the last few.
+template <typename Holds> size_t PrefixLengthFromEnd(size_t end, Holds holds)
+{
+    size_t step = 1;
+    size_t hi = end; // holds(hi) is false or hi == end
+    while (step <= hi) {
+        const size_t probe = hi - step;
+        if (holds(probe)) {
+            size_t lo = probe + 1; // holds on [0, lo)
+            while (lo < hi) {
+                const size_t mid = lo + (hi - lo) / 2;
+                if (holds(mid))
+                    lo = mid + 1;
+                else
+                    hi = mid;
+            }
+            return lo;
+        }
+        hi = probe;
+        step *= 2;
+    }
+    return PrefixLength(hi, holds);
+}
+
+} // namespace
+
+void PaintNestedRuns(TPixelEngine256& picture, const std::vector<ShapeRows>& bands,
+                     const std::vector<uint8_t>& greys)
+{
+    const int W = picture.Width();
+    const RowSpan whole{0, W - 1};
+    for (int y = 0; y < picture.Height(); ++y) {
+        auto runOf = [&](size_t i) { return Intersect(bands[i](y), whole); };
+        const size_t present =
+            PrefixLength(bands.size(), [&](size_t i) { return !runOf(i).Empty(); });
+        if (present == 0)
+            continue;
+        // Row() counts from the bottom.
+        uint8_t* row = picture.Row(picture.Height() - 1 - y);
+        auto fill = [row](int x0, int x1, uint8_t grey) {
+            std::memset(row + x0, grey, static_cast<size_t>(x1 - x0 + 1));
+        };
+        const RowSpan innermost = runOf(present - 1);
+        fill(innermost.Left, innermost.Right, greys[present - 1]);
+        // Outward on each side: the pixel beyond the painted part belongs
+        // to the last band that reaches it.
+        int left = innermost.Left;
+        for (size_t limit = present - 1; left > 0 && limit > 0;) {
+            const size_t reaching =
+                PrefixLengthFromEnd(limit, [&](size_t i) { return runOf(i).Left <= left - 1; });
+            if (reaching == 0)
+                break;
+            const size_t owner = reaching - 1;
+            const int from = runOf(owner).Left;
+            fill(from, left - 1, greys[owner]);
+            left = from;
+            limit = owner;
+        }
+        int right = innermost.Right;
+        for (size_t limit = present - 1; right < W - 1 && limit > 0;) {
+            const size_t reaching =
+                PrefixLengthFromEnd(limit, [&](size_t i) { return runOf(i).Right >= right + 1; });
+            if (reaching == 0)
+                break;
+            const size_t owner = reaching - 1;
+            const int to = runOf(owner).Right;
+            fill(right + 1, to, greys[owner]);
+            right = to;
+            limit = owner;
+        }
+    }
+}
+
 void NestedBandPainter::PaintPending(const std::vector<RowSpan>* next)
 {
     for (int y = 0; y < picture_.Height(); ++y) {

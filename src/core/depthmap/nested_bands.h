@@ -42,4 +42,13 @@ private:
     std::vector<RowSpan> nextRuns_;
 };
 
+// The same picture for a family of bands whose runs are nested in every
+// row (each band's run within the run of every band before it), painted
+// row by row: the runs of a row are found by bisection over the bands, so
+// the work grows with the distinct runs of a row rather than with the
+// number of bands. For the half-elliptical bands that shrink toward the
+// top or bottom of a tall picture, where there are as many bands as rows.
+void PaintNestedRuns(TPixelEngine256& picture, const std::vector<ShapeRows>& bands,
+                     const std::vector<uint8_t>& greys);
+
 } // namespace lumora

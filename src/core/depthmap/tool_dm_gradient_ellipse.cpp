@@ -7,6 +7,7 @@
 #include "stream/project_stream_writer.h"
 
 #include <utility>
+#include <vector>
 
 namespace lumora {
 
@@ -58,25 +59,39 @@ void Tool_dm_Gradient_Ellipse::BuildPicture(TPixelEngine256& picture) const
         return;
     // Band i is the half of an ellipse that reaches i pixels less far from
     // the centre edge; the outermost (i = 0) touches the far edge.
-    NestedBandPainter bands(picture);
+    std::vector<ShapeRows> shapes;
+    std::vector<uint8_t> greys;
+    shapes.reserve(static_cast<size_t>(n) + 1);
+    greys.reserve(static_cast<size_t>(n) + 1);
     for (int i = 0; i <= n; ++i) {
-        const auto grey = static_cast<uint8_t>((m + MulDiv(i, o - m, n)) & 0xFF);
+        greys.push_back(static_cast<uint8_t>((m + MulDiv(i, o - m, n)) & 0xFF));
         switch (b) {
         case 0:
         case 360:
-            bands.Add(ShapeRows::Chord(i, 0, 2 * W - i, H, W, 0, W, H), grey);
+            shapes.push_back(ShapeRows::Chord(i, 0, 2 * W - i, H, W, 0, W, H));
             break;
         case 180:
-            bands.Add(ShapeRows::Chord(i - W, 0, W - i, H, 0, H, 0, 0), grey);
+            shapes.push_back(ShapeRows::Chord(i - W, 0, W - i, H, 0, H, 0, 0));
             break;
         case 90:
-            bands.Add(ShapeRows::Chord(0, i - H, W, H - i, 0, 0, W, 0), grey);
+            shapes.push_back(ShapeRows::Chord(0, i - H, W, H - i, 0, 0, W, 0));
             break;
         default:
-            bands.Add(ShapeRows::Chord(0, i, W, 2 * H - i, W, H, 0, H), grey);
+            shapes.push_back(ShapeRows::Chord(0, i, W, 2 * H - i, W, H, 0, H));
             break;
         }
     }
+    // Shrinking in height there are as many bands as rows, and each row is
+    // visited once per band: in a picture much taller than wide, finding
+    // each row's runs by bisection is the quicker (a 100 x 65535 picture
+    // takes seconds instead of most of a minute).
+    if ((b == 90 || b == 270) && 2 * static_cast<int64_t>(W) < H) {
+        PaintNestedRuns(picture, shapes, greys);
+        return;
+    }
+    NestedBandPainter bands(picture);
+    for (size_t i = 0; i < shapes.size(); ++i)
+        bands.Add(shapes[i], greys[i]);
     bands.Finish();
 }
 

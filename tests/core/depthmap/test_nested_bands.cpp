@@ -130,6 +130,26 @@ TEST(NestedBands, HalfEllipseBuildEqualsEveryBandDrawnWhole)
     }
 }
 
+// Toward the top or bottom the rows are painted by bisection over the
+// bands: tall, flat and square pictures, both directions, every flag.
+TEST(NestedBands, VerticalHalfEllipseBuildEqualsEveryBandDrawnWhole)
+{
+    std::mt19937 random(23);
+    std::vector<Size> sizes = Sizes(random, 150);
+    for (const Size extra : {Size{1, 300}, Size{2, 257}, Size{3, 500}, Size{300, 1}, Size{255, 2}})
+        sizes.push_back(extra);
+    for (const Size& s : sizes) {
+        Tool_dm_Gradient_Ellipse g(1, 0, 0, s.w, s.h);
+        g.StartDepth = static_cast<uint8_t>(random());
+        g.EndDepth = static_cast<uint8_t>(random());
+        g.Angle = random() % 2 ? 90 : 270;
+        g.SetFlags(random() % 2, random() % 2, random() % 2, true);
+        const auto plain = PlainHalfEllipse(g, s.w, s.h);
+        ASSERT_EQ(CountDifferences(*g.Picture, *plain), 0)
+            << s.w << "x" << s.h << " angle " << g.Angle << " drawn " << g.DrawnAngle();
+    }
+}
+
 TEST(NestedBands, ConcentricBuildsEqualEveryBandDrawnWhole)
 {
     std::mt19937 random(11);
