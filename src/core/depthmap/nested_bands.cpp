@@ -8,6 +8,48 @@
 
 namespace lumora {
 
+namespace {
+
+// Pixels x0..x1 of picture row y; Row() counts from the bottom.
+void FillPictureRun(TPixelEngine256& picture, int y, int x0, int x1, uint8_t grey)
+{
+    if (x0 > x1)
+        return;
+    uint8_t* row = picture.Row(picture.Height() - 1 - y);
+    std::memset(row + x0, grey, static_cast<size_t>(x1 - x0 + 1));
+}
+
+// The length of the prefix of indices on which holds is true, known to
+// hold on [0, lo) and to fail from hi on.
+template <typename Holds> size_t Bisect(size_t lo, size_t hi, Holds holds)
+{
+    while (lo < hi) {
+        const size_t mid = lo + (hi - lo) / 2;
+        if (holds(mid))
+            lo = mid + 1;
+        else
+            hi = mid;
+    }
+    return lo;
+}
+
+// The same over [0, end), searched from the end: the prefix is expected to
+// reach close to end, as the next band outward usually is one of the last
+// few.
+template <typename Holds> size_t PrefixLengthFromEnd(size_t end, Holds holds)
+{
+    size_t hi = end; // holds fails from hi on
+    for (size_t step = 1; step <= hi; step *= 2) {
+        const size_t probe = hi - step;
+        if (holds(probe))
+            return Bisect(probe + 1, hi, holds);
+        hi = probe;
+    }
+    return Bisect(0, hi, holds);
+}
+
+} // namespace
+
 NestedBandPainter::NestedBandPainter(TPixelEngine256& picture)
     : picture_(picture), pendingRuns_(static_cast<size_t>(picture.Height())),
       nextRuns_(static_cast<size_t>(picture.Height()))
@@ -41,60 +83,6 @@ void NestedBandPainter::Finish()
     havePending_ = false;
 }
 
-void NestedBandPainter::FillRun(int y, int x0, int x1, uint8_t grey)
-{
-    if (x0 > x1)
-        return;
-    // Row() counts from the bottom.
-    uint8_t* row = picture_.Row(picture_.Height() - 1 - y);
-    std::memset(row + x0, grey, static_cast<size_t>(x1 - x0 + 1));
-}
-
-namespace {
-
-// The number of leading bands in [0, end) for which holds(i) is true,
-// where holds is true on a prefix.
-template <typename Holds> size_t PrefixLength(size_t end, Holds holds)
-{
-    size_t lo = 0;
-    size_t hi = end;
-    while (lo < hi) {
-        const size_t mid = lo + (hi - lo) / 2;
-        if (holds(mid))
-            lo = mid + 1;
-        else
-            hi = mid;
-    }
-    return lo;
-}
-
-// The same, searched from the end: the prefix is expected to reach close to
-// end, as the next band outward usually is one of the last few.
-template <typename Holds> size_t PrefixLengthFromEnd(size_t end, Holds holds)
-{
-    size_t step = 1;
-    size_t hi = end; // holds(hi) is false or hi == end
-    while (step <= hi) {
-        const size_t probe = hi - step;
-        if (holds(probe)) {
-            size_t lo = probe + 1; // holds on [0, lo)
-            while (lo < hi) {
-                const size_t mid = lo + (hi - lo) / 2;
-                if (holds(mid))
-                    lo = mid + 1;
-                else
-                    hi = mid;
-            }
-            return lo;
-        }
-        hi = probe;
-        step *= 2;
-    }
-    return PrefixLength(hi, holds);
-}
-
-} // namespace
-
 void PaintNestedRuns(TPixelEngine256& picture, const std::vector<ShapeRows>& bands,
                      const std::vector<uint8_t>& greys)
 {
@@ -102,14 +90,11 @@ void PaintNestedRuns(TPixelEngine256& picture, const std::vector<ShapeRows>& ban
     const RowSpan whole{0, W - 1};
     for (int y = 0; y < picture.Height(); ++y) {
         auto runOf = [&](size_t i) { return Intersect(bands[i](y), whole); };
-        const size_t present =
-            PrefixLength(bands.size(), [&](size_t i) { return !runOf(i).Empty(); });
+        const size_t present = Bisect(0, bands.size(), [&](size_t i) { return !runOf(i).Empty(); });
         if (present == 0)
             continue;
-        // Row() counts from the bottom.
-        uint8_t* row = picture.Row(picture.Height() - 1 - y);
-        auto fill = [row](int x0, int x1, uint8_t grey) {
-            std::memset(row + x0, grey, static_cast<size_t>(x1 - x0 + 1));
+        auto fill = [&picture, y](int x0, int x1, uint8_t grey) {
+            FillPictureRun(picture, y, x0, x1, grey);
         };
         const RowSpan innermost = runOf(present - 1);
         fill(innermost.Left, innermost.Right, greys[present - 1]);
@@ -150,11 +135,11 @@ void NestedBandPainter::PaintPending(const std::vector<RowSpan>* next)
             continue;
         const RowSpan covered = next ? (*next)[static_cast<size_t>(y)] : RowSpan{};
         if (covered.Empty() || covered.Right < run.Left || covered.Left > run.Right) {
-            FillRun(y, run.Left, run.Right, pendingGrey_);
+            FillPictureRun(picture_, y, run.Left, run.Right, pendingGrey_);
             continue;
         }
-        FillRun(y, run.Left, covered.Left - 1, pendingGrey_);
-        FillRun(y, covered.Right + 1, run.Right, pendingGrey_);
+        FillPictureRun(picture_, y, run.Left, covered.Left - 1, pendingGrey_);
+        FillPictureRun(picture_, y, covered.Right + 1, run.Right, pendingGrey_);
     }
 }
 

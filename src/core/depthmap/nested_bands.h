@@ -33,7 +33,6 @@ private:
     // The band's run in each picture row, cut to the picture.
     void ComputeRuns(const ShapeRows& shape, std::vector<RowSpan>& runs) const;
     void PaintPending(const std::vector<RowSpan>* next);
-    void FillRun(int y, int x0, int x1, uint8_t grey);
 
     TPixelEngine256& picture_;
     bool havePending_ = false;

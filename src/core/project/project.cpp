@@ -3,6 +3,7 @@
 #include "afterburner/afterburner_picture_file.h"
 #include "afterburner/tool_ab_depthmap.h"
 #include "common/lumora_error.h"
+#include "common/numeric.h"
 #include "depthmap/depth_composition.h"
 #include "models/tool_dm_3d.h"
 #include "plugins/tool_dm_plugin.h"
@@ -235,11 +236,7 @@ void Project::StartNewProject(const RenderOptions& storedDefaults, int32_t compo
 void Project::ScaleAllObjects(int32_t oldWidth, int32_t oldHeight, int32_t newWidth,
                               int32_t newHeight)
 {
-    struct Kept
-    {
-        int32_t Left, Top, Width, Height;
-    };
-    std::vector<Kept> before;
+    std::vector<IntRect> before;
     before.reserve(static_cast<size_t>(Depth.Count()));
     for (int32_t i = 0; i < Depth.Count(); ++i) {
         const Tool_dm& o = *Depth.At(i);
@@ -254,7 +251,7 @@ void Project::ScaleAllObjects(int32_t oldWidth, int32_t oldHeight, int32_t newWi
         // back to theirs, so no object is left scaled by another ratio.
         for (int32_t i = 0; i < scaled; ++i) {
             const Tool_dm& o = *Depth.At(i);
-            const Kept& k = before[static_cast<size_t>(i)];
+            const IntRect& k = before[static_cast<size_t>(i)];
             try {
                 Depth.EditObject(k.Left, k.Top, k.Width, k.Height, o.Invert, o.MirrorH, o.MirrorV,
                                  o.Visible, false, i);
