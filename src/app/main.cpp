@@ -1,5 +1,5 @@
 // lumora: the desktop program.
-#include "app/program_start.h"
+#include "ui/app/program_start.h"
 
 int main(int argc, char** argv)
 {

@@ -1,12 +1,12 @@
-#include "afterburner/tnachbrenner.h"
+#include "ui/afterburner/tnachbrenner.h"
 
-#include "app/file_dialogs.h"
-#include "app/program_context.h"
 #include "common/lumora_error.h"
 #include "imageio/picture_file.h"
 #include "project/project.h"
 #include "rendering/lumo_pixelengine.h"
-#include "widgets/picture_view.h"
+#include "ui/app/file_dialogs.h"
+#include "ui/app/program_context.h"
+#include "ui/widgets/picture_view.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -4,7 +4,7 @@
 // (menu "Stereogramm": "Öffnen..." and "Speichern unter...").
 
 #include "afterburner/afterburner_ui.h"
-#include "app/stage_window.h"
+#include "ui/app/stage_window.h"
 
 namespace lumora {
 

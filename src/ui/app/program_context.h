@@ -10,11 +10,11 @@
 #include "app/language_manager.h"
 #include "app/language_widgets.h"
 #include "app/settings_store.h"
-#include "app/stage_window.h"
 #include "common/random_generator.h"
 #include "project/project_observer.h"
 #include "tilemap/tile_random_source.h"
-#include "widgets/cursor_files.h"
+#include "ui/app/stage_window.h"
+#include "ui/widgets/cursor_files.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,7 +1,7 @@
-#include "app/program_start.h"
+#include "ui/app/program_start.h"
 
-#include "app/program_context.h"
-#include "app/tsplash.h"
+#include "ui/app/program_context.h"
+#include "ui/app/tsplash.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "app/stage_window.h"
+#include "ui/app/stage_window.h"
 
-#include "app/program_context.h"
 #include "project/project.h"
+#include "ui/app/program_context.h"
 
 #include <QCloseEvent>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "app/tmessage_form.h"
+#include "ui/app/tmessage_form.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "app/tprogress_form.h"
+#include "ui/app/tprogress_form.h"
 
 #include "app/language_texts.h"
 

@@ -1,4 +1,4 @@
-#include "app/tsplash.h"
+#include "ui/app/tsplash.h"
 
 #include <QGuiApplication>
 #include <QLabel>

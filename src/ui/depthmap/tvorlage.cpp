@@ -1,9 +1,9 @@
-#include "depthmap/tvorlage.h"
+#include "ui/depthmap/tvorlage.h"
 
-#include "app/program_context.h"
 #include "project/project.h"
 #include "rendering/lumo_pixelengine256.h"
-#include "widgets/picture_view.h"
+#include "ui/app/program_context.h"
+#include "ui/widgets/picture_view.h"
 
 namespace lumora {
 

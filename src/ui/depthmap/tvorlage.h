@@ -3,7 +3,7 @@
 // composed depth map of the project at 1:1 in a scrollable, centred
 // drawing area with the two rulers.
 
-#include "app/stage_window.h"
+#include "ui/app/stage_window.h"
 
 namespace lumora {
 

@@ -1,4 +1,4 @@
-#include "project/tneuesproj.h"
+#include "ui/project/tneuesproj.h"
 
 #include <QComboBox>
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "rendering/trender_opt.h"
+#include "ui/rendering/trender_opt.h"
 
 #include "project/project.h"
 

@@ -1,4 +1,4 @@
-#include "rendering/tstereo_prog.h"
+#include "ui/rendering/tstereo_prog.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

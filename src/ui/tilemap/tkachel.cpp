@@ -1,10 +1,10 @@
-#include "tilemap/tkachel.h"
+#include "ui/tilemap/tkachel.h"
 
-#include "app/program_context.h"
 #include "common/lumora_error.h"
 #include "project/project.h"
 #include "rendering/lumo_pixelengine.h"
-#include "widgets/picture_view.h"
+#include "ui/app/program_context.h"
+#include "ui/widgets/picture_view.h"
 
 #include <QScrollArea>
 #include <algorithm>

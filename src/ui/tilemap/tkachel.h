@@ -2,8 +2,8 @@
 // TKachel: the tile-map window. It shows the preview of the tile objects'
 // bands, each generated with its effects and repeated across the width.
 
-#include "app/stage_window.h"
 #include "tilemap/tile_map_ui.h"
+#include "ui/app/stage_window.h"
 
 namespace lumora {
 

@@ -1,4 +1,4 @@
-#include "widgets/cursor_files.h"
+#include "ui/widgets/cursor_files.h"
 
 #include <QDir>
 #include <QImage>

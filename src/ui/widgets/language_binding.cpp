@@ -1,4 +1,4 @@
-#include "widgets/language_binding.h"
+#include "ui/widgets/language_binding.h"
 
 #include <QAbstractButton>
 #include <QAction>

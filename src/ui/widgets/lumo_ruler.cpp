@@ -1,4 +1,4 @@
-#include "widgets/lumo_ruler.h"
+#include "ui/widgets/lumo_ruler.h"
 
 #include <QPainter>
 

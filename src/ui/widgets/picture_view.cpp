@@ -1,6 +1,6 @@
-#include "widgets/picture_view.h"
+#include "ui/widgets/picture_view.h"
 
-#include "widgets/lumo_ruler.h"
+#include "ui/widgets/lumo_ruler.h"
 
 #include <QEvent>
 #include <QGridLayout>

@@ -4,10 +4,10 @@
 #include "app/language_manager.h"
 #include "app/language_widgets.h"
 #include "dialog_test_support.h"
-#include "project/tneuesproj.h"
-#include "rendering/trender_opt.h"
-#include "rendering/tstereo_prog.h"
-#include "widgets/language_binding.h"
+#include "ui/project/tneuesproj.h"
+#include "ui/rendering/trender_opt.h"
+#include "ui/rendering/tstereo_prog.h"
+#include "ui/widgets/language_binding.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>

@@ -2,7 +2,7 @@
 // the recomputation from the field entered last, and what "OK" and
 // "Abbruch" leave in the model.
 #include "dialog_test_support.h"
-#include "project/tneuesproj.h"
+#include "ui/project/tneuesproj.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -3,8 +3,8 @@
 // and show what it answers, and what "OK" and "Abbruch" do to the project.
 #include "dialog_test_support.h"
 #include "project/project.h"
-#include "rendering/trender_opt.h"
 #include "tilemap/tile_tm.h"
+#include "ui/rendering/trender_opt.h"
 
 #include <QCheckBox>
 #include <QComboBox>

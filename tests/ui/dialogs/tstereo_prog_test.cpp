@@ -5,9 +5,9 @@
 #include "dialog_test_support.h"
 #include "project/project.h"
 #include "project/render_stereogram.h"
-#include "rendering/tstereo_prog.h"
 #include "tilemap/tile_random_source.h"
 #include "tilemap/tile_tm_randomdot.h"
+#include "ui/rendering/tstereo_prog.h"
 
 #include <QCheckBox>
 #include <QEvent>

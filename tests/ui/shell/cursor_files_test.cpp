@@ -1,5 +1,5 @@
 // Cursor files: a PNG with its hot spot, and the arrow for anything else.
-#include "widgets/cursor_files.h"
+#include "ui/widgets/cursor_files.h"
 
 #include <QFile>
 #include <QImage>

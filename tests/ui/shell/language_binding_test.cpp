@@ -1,5 +1,5 @@
 // The language entries reach the components by name, whatever their kind.
-#include "widgets/language_binding.h"
+#include "ui/widgets/language_binding.h"
 
 #include <QAction>
 #include <QComboBox>

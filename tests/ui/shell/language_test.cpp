@@ -4,7 +4,7 @@
 
 #include "app/language_file.h"
 #include "app/language_line.h"
-#include "app/tprogress_form.h"
+#include "ui/app/tprogress_form.h"
 
 #include <QAction>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
 // The message box answered through its buttons and its title-bar "X".
-#include "app/tmessage_form.h"
 #include "shell_test_support.h"
+#include "ui/app/tmessage_form.h"
 
 namespace lumora {
 namespace {

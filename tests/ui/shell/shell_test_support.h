@@ -4,18 +4,18 @@
 // answers the modal windows as they come up, and key presses that reach a
 // window's shortcuts.
 
-#include "afterburner/tnachbrenner.h"
 #include "app/environment_check.h"
-#include "app/file_dialogs.h"
-#include "app/program_context.h"
-#include "app/program_start.h"
 #include "app/settings_store.h"
-#include "app/tmessage_form.h"
-#include "depthmap/tvorlage.h"
 #include "project/project.h"
 #include "tilemap/tile_tm_randomdot.h"
-#include "tilemap/tkachel.h"
-#include "widgets/picture_view.h"
+#include "ui/afterburner/tnachbrenner.h"
+#include "ui/app/file_dialogs.h"
+#include "ui/app/program_context.h"
+#include "ui/app/program_start.h"
+#include "ui/app/tmessage_form.h"
+#include "ui/depthmap/tvorlage.h"
+#include "ui/tilemap/tkachel.h"
+#include "ui/widgets/picture_view.h"
 
 #include <QAbstractButton>
 #include <QApplication>

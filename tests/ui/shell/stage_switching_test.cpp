@@ -4,7 +4,7 @@
 
 #include "project/project_file.h"
 #include "rendering/lumo_pixelengine.h"
-#include "widgets/lumo_ruler.h"
+#include "ui/widgets/lumo_ruler.h"
 
 #include <QScrollArea>
 #include <QScrollBar>

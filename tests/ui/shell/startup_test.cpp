@@ -2,8 +2,8 @@
 // first showing and the project named on the command line.
 #include "shell_test_support.h"
 
-#include "app/tprogress_form.h"
 #include "project/project_file.h"
+#include "ui/app/tprogress_form.h"
 
 namespace lumora {
 namespace {
