@@ -418,6 +418,18 @@ TEST_F(HelpWindowTest, ThePlaceOfTheHelpWindowIsKeptBetweenRuns)
     EXPECT_EQ(Help().x(), 40);
 }
 
+TEST_F(HelpWindowTest, LeavingTheProgramStoresThePlaceOfTheHelpWindow)
+{
+    Context().Show_Help("index.l2h");
+    Help().move(141, 93);
+    ASSERT_TRUE(Context().CloseQuery(Context().Vorlage()));
+    EXPECT_FALSE(Help().isVisible());
+    ApplicationSettings stored;
+    SettingsStore(program.SettingsFile()).LoadSettings(stored);
+    EXPECT_EQ(stored.Help_pos_x, 141);
+    EXPECT_EQ(stored.Help_pos_y, 93);
+}
+
 TEST(HelpWindowLanguage, TheGermanFileTranslatesTheHelpWindowAndMenu)
 {
     TestProgram program({}, "Deutsch");
