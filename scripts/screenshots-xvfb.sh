@@ -1,9 +1,9 @@
 #!/bin/sh
 # Runs inside xvfb-run for scripts/screenshots.sh: starts the program on a
 # project, photographs the depth-map window, switches with F3 and F9 and
-# photographs the tile-map and afterburner windows, opens "Getting
-# started..." from the Help menu and photographs the help window, then
-# quits with Ctrl+Q.
+# photographs the tile-map window (its tile duplicated to three bands) and
+# the afterburner window, opens "Getting started..." from the Help menu
+# and photographs the help window, then quits with Ctrl+Q.
 set -e
 program="$1"
 project="$2"
@@ -32,6 +32,9 @@ press() {
 }
 shoot depth-map-window.png
 press F3
+# Three bands: the example's tile duplicated twice.
+press ctrl+d
+press ctrl+d
 shoot tile-map-window.png
 press F9
 sleep 2

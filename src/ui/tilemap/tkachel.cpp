@@ -57,10 +57,8 @@ TKachel::TKachel(ProgramContext& context)
     layout->addWidget(BuildBandArea(), 1);
     fxPanel_ = new TileFxPanel(central);
     fxPanel_->setFixedWidth(230);
-    fxPanel_->SetOnEdited([this](const TileEffects& effects) {
-        Tiles().SetKachelAttributes(effects);
-        focusField_->setFocus();
-    });
+    fxPanel_->SetOnEdited(
+        [this](const TileEffects& effects) { Tiles().SetKachelAttributes(effects); });
     layout->addWidget(fxPanel_);
     // Takes the keyboard focus so that the window's shortcuts reach it; it
     // is no text field, so Del and the clipboard keys stay commands.
