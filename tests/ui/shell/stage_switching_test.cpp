@@ -152,7 +152,7 @@ TEST_F(StageSwitching, TileMapShowsThePreviewOfItsBands)
     program.AddTile(60);
     program.AddTile(40);
     Press(Context().Vorlage(), Qt::Key_F3);
-    const QImage preview = Context().Kachel().Preview()->Picture();
+    const QImage preview = Context().Kachel().PreviewPicture();
     EXPECT_EQ(preview.height(), 100);
     EXPECT_GE(preview.width(), program.CurrentProject().Options.RenderOptions_Tile_Width);
     // Random dots: not one flat colour.
