@@ -1,7 +1,7 @@
 #!/bin/sh
 # Takes a screenshot of each of the three stage windows (depth map, tile
-# map, afterburner) under a virtual X display and writes them to
-# docs/screenshots/. Installs Xvfb, xauth, ImageMagick and xdotool when
+# map, afterburner) and of the depth-map dialogs under a virtual X display
+# and writes them to docs/screenshots/. Installs Xvfb, xauth, ImageMagick and xdotool when
 # they are missing (as root on Debian). LUMORA_BUILD_DIR names a build
 # folder that is already built; without it the release preset is built.
 set -e
@@ -19,7 +19,7 @@ build="${LUMORA_BUILD_DIR:-}"
 if [ -z "$build" ]; then
   build=build/release
   cmake --preset release >/dev/null
-  cmake --build --preset release --target lumora lumora-render
+  cmake --build --preset release --target lumora lumora-render test_ui_depthmap
 fi
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -28,4 +28,8 @@ mkdir -p docs/screenshots
 # The program's settings go to the temporary folder, not the user's.
 XDG_CONFIG_HOME="$work/config" HOME="$work" xvfb-run -a -s "-screen 0 1024x768x24" \
   sh scripts/screenshots-xvfb.sh "$build/bin/lumora" "$work/Example.l2p" docs/screenshots
+# The dialogs are photographed by their widget test, on the X display.
+XDG_CONFIG_HOME="$work/config" HOME="$work" QT_QPA_PLATFORM=xcb \
+  LUMORA_SCREENSHOT_DIR="$(pwd)/docs/screenshots" xvfb-run -a -s "-screen 0 1024x768x24" \
+  "$build/bin/test_ui_depthmap" --gtest_filter='DialogScreenshots.*' >/dev/null
 echo "Screenshots written to docs/screenshots/"

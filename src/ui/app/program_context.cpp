@@ -10,6 +10,14 @@
 #include "ui/app/file_dialogs.h"
 #include "ui/app/tmessage_form.h"
 #include "ui/app/tprogress_form.h"
+#include "ui/depthmap/tdepthslider_form.h"
+#include "ui/depthmap/tgreypicker.h"
+#include "ui/depthmap/trename_dm_obj.h"
+#include "ui/depthmap/ttool_ellipse.h"
+#include "ui/depthmap/ttool_line.h"
+#include "ui/depthmap/ttool_polygon.h"
+#include "ui/depthmap/ttool_rectangle.h"
+#include "ui/depthmap/ttool_text.h"
 #include "ui/depthmap/tvorlage.h"
 #include "ui/project/tneuesproj.h"
 #include "ui/rendering/trender_opt.h"
@@ -101,12 +109,30 @@ void ProgramContext::CreateWindows(const std::function<void(const QString&)>& st
     renderOptions_ = std::make_unique<TRender_opt>();
     status(QStringLiteral("Creating Progress..."));
     stereoProg_ = std::make_unique<TStereo_Prog>();
+    status(QStringLiteral("Creating Ellipse Tool..."));
+    toolEllipse_ = std::make_unique<TTool_Ellipse>();
+    status(QStringLiteral("Creating Line Tool..."));
+    toolLine_ = std::make_unique<TTool_Line>();
+    status(QStringLiteral("Creating Polygon Tool..."));
+    toolPolygon_ = std::make_unique<TTool_Polygon>();
+    status(QStringLiteral("Creating Text Tool..."));
+    toolText_ = std::make_unique<TTool_Text>();
+    toolText_->SetTexts(&languages_.Texts());
+    status(QStringLiteral("Creating Tool \"Rectangle\"..."));
+    toolRectangle_ = std::make_unique<TTool_Rectangle>();
     status(QStringLiteral("Creating New Project dialog..."));
     neuesProj_ = std::make_unique<TNeuesProj>();
     status(QStringLiteral("Creating Message Window..."));
     message_ = std::make_unique<TMessage_Form>();
     status(QStringLiteral("Creating Progress Window..."));
     progress_ = std::make_unique<TProgress_Form>(languages_.Texts());
+    status(QStringLiteral("Creating Rename Object Window..."));
+    rename_ = std::make_unique<TRename_dm_obj>();
+    rename_->SetTexts(&languages_.Texts());
+    rename_->SetTell([this](const QString& text) { Tell(text); });
+    status(QStringLiteral("Creating Fast DepthSlider..."));
+    depthSlider_ = std::make_unique<TDepthSlider_Form>();
+    greyPicker_ = std::make_unique<TGreyPicker>();
 
     project_->Tiles.SetUi(kachel_.get());
     project_->Afterburner.SetUi(nachbrenner_.get());
@@ -460,7 +486,11 @@ QWidget* ProgramContext::LanguageWindow(const QString& name) const
          {static_cast<QWidget*>(vorlage_.get()), static_cast<QWidget*>(kachel_.get()),
           static_cast<QWidget*>(nachbrenner_.get()), static_cast<QWidget*>(renderOptions_.get()),
           static_cast<QWidget*>(stereoProg_.get()), static_cast<QWidget*>(neuesProj_.get()),
-          static_cast<QWidget*>(message_.get()), static_cast<QWidget*>(progress_.get())}) {
+          static_cast<QWidget*>(message_.get()), static_cast<QWidget*>(progress_.get()),
+          static_cast<QWidget*>(toolRectangle_.get()), static_cast<QWidget*>(toolEllipse_.get()),
+          static_cast<QWidget*>(toolLine_.get()), static_cast<QWidget*>(toolPolygon_.get()),
+          static_cast<QWidget*>(toolText_.get()), static_cast<QWidget*>(rename_.get()),
+          static_cast<QWidget*>(depthSlider_.get()), static_cast<QWidget*>(greyPicker_.get())}) {
         if (window && window->objectName().compare(name, Qt::CaseInsensitive) == 0)
             return window;
     }
