@@ -2,9 +2,9 @@
 // ProgramContext: what lives from start-up to exit. It owns the settings,
 // the languages, the project with its undo history, the tile random
 // source, every window and dialog, and carries out the commands the three
-// stage windows share: the project files (New, Open, Save, Save As and the
-// unsaved-changes question), the render command, the render options, the
-// window switching and the close query.
+// stage windows share: the render command, the render options, the window
+// switching and the close query. The project file commands are
+// ProjectFileCommands'; the members of the same names here pass them on.
 
 #include "app/application_settings.h"
 #include "app/language_manager.h"
@@ -29,6 +29,7 @@ namespace lumora {
 class FileDialogs;
 class HistoryList_dm;
 class Project;
+class ProjectFileCommands;
 class TKachel;
 class TMessage_Form;
 class TNachbrenner;
@@ -92,6 +93,7 @@ public:
     TNachbrenner& Nachbrenner() const { return *nachbrenner_; }
     TMessage_Form& MessageForm() const { return *message_; }
     TProgress_Form& ProgressForm() const { return *progress_; }
+    TNeuesProj& NewProjectDialog() const { return *neuesProj_; }
     // The dialogs and small windows of the depth-map window.
     TTool_Rectangle& Tool_Rectangle() const { return *toolRectangle_; }
     TTool_Ellipse& Tool_Ellipse() const { return *toolEllipse_; }
@@ -110,7 +112,7 @@ public:
     int Ask(const QString& text);
     void Tell(const QString& text);
 
-    // The commands of the File menus.
+    // The commands of the File menus (ProjectFileCommands).
     bool Save(StageWindow& from);
     bool SaveAs(StageWindow& from);
     void Open(StageWindow& from);
@@ -124,6 +126,12 @@ public:
     // window, switches to the afterburner.
     void RenderCommand(StageWindow& from);
     void RenderOptionsCommand(StageWindow& from);
+    // Renders the stereogram without switching windows; answers whether a
+    // picture was composed.
+    bool RenderPipeline();
+    // After a project was opened or created: the captions, the depth-map
+    // window in front, every stage shown anew.
+    void ShowProjectInDepthMap(StageWindow& from);
 
     // The window switching; the afterburner asks NeuRendern first when
     // tiles exist and the stereogram is out of date.
@@ -157,7 +165,6 @@ public:
 private:
     QWidget* LanguageWindow(const QString& name) const;
     void ShowStage(StageWindow& target, StageWindow& from);
-    bool RenderPipeline();
     void EndProgram();
     void SavePlacement();
     void ApplyPlacement();
@@ -171,6 +178,7 @@ private:
     RandomGenerator random_;
     TileRandomSource tileRandom_;
     std::unique_ptr<FileDialogs> dialogs_;
+    std::unique_ptr<ProjectFileCommands> files_;
     CursorSlots cursors_;
 
     std::unique_ptr<TVorlage> vorlage_;
