@@ -19,6 +19,8 @@
 #include "ui/depthmap/ttool_rectangle.h"
 #include "ui/depthmap/ttool_text.h"
 #include "ui/depthmap/tvorlage.h"
+#include "ui/help/help_windows.h"
+#include "ui/help/thelp.h"
 #include "ui/project/tneuesproj.h"
 #include "ui/rendering/trender_opt.h"
 #include "ui/rendering/tstereo_prog.h"
@@ -60,6 +62,7 @@ ProgramContext::~ProgramContext()
     project_->SetObserver(nullptr);
     project_->Tiles.SetUi(nullptr);
     project_->Afterburner.SetUi(nullptr);
+    help_.reset();
     progress_.reset();
     message_.reset();
     neuesProj_.reset();
@@ -105,6 +108,11 @@ void ProgramContext::CreateWindows(const std::function<void(const QString&)>& st
     neuesProj_ = std::make_unique<TNeuesProj>();
     status(QStringLiteral("Creating Message Window..."));
     message_ = std::make_unique<TMessage_Form>();
+    status(QStringLiteral("Creating Help Window..."));
+    help_ = std::make_unique<HelpWindows>(programDirectory_, cursors_,
+                                          [this](const QString& text) { Tell(text); });
+    renderOptions_->SetShowHelp([this](const QString& page) { Show_Help(page); });
+    neuesProj_->SetShowHelp([this](const QString& page) { Show_Help(page); });
     status(QStringLiteral("Creating Progress Window..."));
     progress_ = std::make_unique<TProgress_Form>(languages_.Texts());
     status(QStringLiteral("Creating Rename Object Window..."));
@@ -114,6 +122,10 @@ void ProgramContext::CreateWindows(const std::function<void(const QString&)>& st
     status(QStringLiteral("Creating Fast DepthSlider..."));
     depthSlider_ = std::make_unique<TDepthSlider_Form>();
     greyPicker_ = std::make_unique<TGreyPicker>();
+    for (LumoDialog* dialog : std::initializer_list<LumoDialog*>{
+             toolRectangle_.get(), toolEllipse_.get(), toolLine_.get(), toolPolygon_.get(),
+             toolText_.get(), rename_.get(), depthSlider_.get(), greyPicker_.get()})
+        dialog->SetHelpRequest([this](const QString& page) { Show_Help(page); });
 
     project_->Tiles.SetUi(kachel_.get());
     project_->Afterburner.SetUi(nachbrenner_.get());
@@ -131,7 +143,9 @@ void ProgramContext::LoadSettings()
     const int32_t top = CentredOnScreen(screen.height(), kDefaultWindowHeight) + screen.top();
     settings_.Position =
         WindowPlacement{top, left, top + kDefaultWindowHeight, left + kDefaultWindowWidth, 0};
+    help_->CentreHelpWindow(settings_, screen);
     store_.LoadSettings(settings_);
+    help_->PlaceHelpWindow(settings_);
     project_->Options = store_.LoadRenderOptions();
     history_->SetMaxSteps(settings_.Max_Undo_Steps);
     ApplyPlacement();
@@ -172,6 +186,11 @@ StageWindow& ProgramContext::Window(Stage stage) const
         break;
     }
     return *vorlage_;
+}
+
+void ProgramContext::Show_Help(const QString& pageName, bool show)
+{
+    help_->Show_Help(pageName, show);
 }
 
 int ProgramContext::Ask(const QString& text)
@@ -318,6 +337,8 @@ void ProgramContext::EndProgram()
 {
     shuttingDown_ = true;
     SavePlacement();
+    help_->StoreHelpWindowPlace(settings_);
+    help_->HideAll();
     store_.SaveSettings(settings_);
     for (StageWindow* window :
          {static_cast<StageWindow*>(vorlage_.get()), static_cast<StageWindow*>(kachel_.get()),
@@ -384,10 +405,14 @@ QWidget* ProgramContext::LanguageWindow(const QString& name) const
           static_cast<QWidget*>(nachbrenner_.get()), static_cast<QWidget*>(renderOptions_.get()),
           static_cast<QWidget*>(stereoProg_.get()), static_cast<QWidget*>(neuesProj_.get()),
           static_cast<QWidget*>(message_.get()), static_cast<QWidget*>(progress_.get()),
+<<<<<<< HEAD
           static_cast<QWidget*>(toolRectangle_.get()), static_cast<QWidget*>(toolEllipse_.get()),
           static_cast<QWidget*>(toolLine_.get()), static_cast<QWidget*>(toolPolygon_.get()),
           static_cast<QWidget*>(toolText_.get()), static_cast<QWidget*>(rename_.get()),
           static_cast<QWidget*>(depthSlider_.get()), static_cast<QWidget*>(greyPicker_.get())}) {
+=======
+          help_ ? static_cast<QWidget*>(&help_->Help()) : nullptr}) {
+>>>>>>> main
         if (window && window->objectName().compare(name, Qt::CaseInsensitive) == 0)
             return window;
     }
