@@ -1,14 +1,10 @@
 #!/bin/sh
 # Takes a screenshot of each of the three stage windows (depth map, tile
-<<<<<<< HEAD
-# map, afterburner) and of the depth-map dialogs under a virtual X display
-# and writes them to docs/screenshots/. Installs Xvfb, xauth, ImageMagick and xdotool when
-=======
-# map, afterburner) and of the help window under a virtual X display and
-# writes them to docs/screenshots/, and the help's pictures of the three
-# windows to assets/help/english/images/. Installs Xvfb, xauth, ImageMagick and xdotool when
->>>>>>> main
-# they are missing (as root on Debian). LUMORA_BUILD_DIR names a build
+# map, afterburner), the help window and the depth-map dialogs under a
+# virtual X display and writes them to docs/screenshots/, and the help's
+# pictures of the three windows to assets/help/english/images/. Installs
+# Xvfb, xauth, ImageMagick and xdotool when they are missing (as root on
+# Debian). LUMORA_BUILD_DIR names a build
 # folder that is already built; without it the release preset is built.
 set -e
 cd "$(dirname "$0")/.."
@@ -34,13 +30,10 @@ mkdir -p docs/screenshots
 # The program's settings go to the temporary folder, not the user's.
 XDG_CONFIG_HOME="$work/config" HOME="$work" xvfb-run -a -s "-screen 0 1024x768x24" \
   sh scripts/screenshots-xvfb.sh "$build/bin/lumora" "$work/Example.l2p" docs/screenshots
-<<<<<<< HEAD
 # The dialogs are photographed by their widget test, on the X display.
 XDG_CONFIG_HOME="$work/config" HOME="$work" QT_QPA_PLATFORM=xcb \
   LUMORA_SCREENSHOT_DIR="$(pwd)/docs/screenshots" xvfb-run -a -s "-screen 0 1024x768x24" \
   "$build/bin/test_ui_depthmap" --gtest_filter='DialogScreenshots.*' >/dev/null
-echo "Screenshots written to docs/screenshots/"
-=======
 # The walk-through of the help shows the three windows, small, as 8-bit
 # bitmaps.
 for name in depth-map tile-map afterburner; do
@@ -48,4 +41,3 @@ for name in depth-map tile-map afterburner; do
     "BMP3:assets/help/english/images/$(echo "$name" | tr - _)_window.bmp"
 done
 echo "Screenshots written to docs/screenshots/, help pictures to assets/help/english/images/"
->>>>>>> main

@@ -405,14 +405,11 @@ QWidget* ProgramContext::LanguageWindow(const QString& name) const
           static_cast<QWidget*>(nachbrenner_.get()), static_cast<QWidget*>(renderOptions_.get()),
           static_cast<QWidget*>(stereoProg_.get()), static_cast<QWidget*>(neuesProj_.get()),
           static_cast<QWidget*>(message_.get()), static_cast<QWidget*>(progress_.get()),
-<<<<<<< HEAD
           static_cast<QWidget*>(toolRectangle_.get()), static_cast<QWidget*>(toolEllipse_.get()),
           static_cast<QWidget*>(toolLine_.get()), static_cast<QWidget*>(toolPolygon_.get()),
           static_cast<QWidget*>(toolText_.get()), static_cast<QWidget*>(rename_.get()),
-          static_cast<QWidget*>(depthSlider_.get()), static_cast<QWidget*>(greyPicker_.get())}) {
-=======
+          static_cast<QWidget*>(depthSlider_.get()), static_cast<QWidget*>(greyPicker_.get()),
           help_ ? static_cast<QWidget*>(&help_->Help()) : nullptr}) {
->>>>>>> main
         if (window && window->objectName().compare(name, Qt::CaseInsensitive) == 0)
             return window;
     }

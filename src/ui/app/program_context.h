@@ -197,7 +197,6 @@ private:
     std::unique_ptr<TNeuesProj> neuesProj_;
     std::unique_ptr<TMessage_Form> message_;
     std::unique_ptr<TProgress_Form> progress_;
-<<<<<<< HEAD
     std::unique_ptr<TTool_Rectangle> toolRectangle_;
     std::unique_ptr<TTool_Ellipse> toolEllipse_;
     std::unique_ptr<TTool_Line> toolLine_;
@@ -206,9 +205,7 @@ private:
     std::unique_ptr<TRename_dm_obj> rename_;
     std::unique_ptr<TDepthSlider_Form> depthSlider_;
     std::unique_ptr<TGreyPicker> greyPicker_;
-=======
     std::unique_ptr<HelpWindows> help_;
->>>>>>> main
     StageWindow* current_ = nullptr;
 
     bool shuttingDown_ = false;
