@@ -32,7 +32,11 @@ press() {
 }
 shoot depth-map-window.png
 press F3
-# Three bands: the example's tile duplicated twice.
+# Three bands: the example's tile selected by its button and duplicated
+# twice.
+current="$(xdotool search --onlyvisible --name 'Lumora Release 2' | head -n 1)"
+sleep 1
+xdotool mousemove --window "$current" 173 73 click 1
 press ctrl+d
 press ctrl+d
 shoot tile-map-window.png
