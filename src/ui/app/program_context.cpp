@@ -11,6 +11,8 @@
 #include "ui/app/tmessage_form.h"
 #include "ui/app/tprogress_form.h"
 #include "ui/depthmap/tvorlage.h"
+#include "ui/help/help_windows.h"
+#include "ui/help/thelp.h"
 #include "ui/project/tneuesproj.h"
 #include "ui/rendering/trender_opt.h"
 #include "ui/rendering/tstereo_prog.h"
@@ -52,6 +54,7 @@ ProgramContext::~ProgramContext()
     project_->SetObserver(nullptr);
     project_->Tiles.SetUi(nullptr);
     project_->Afterburner.SetUi(nullptr);
+    help_.reset();
     progress_.reset();
     message_.reset();
     neuesProj_.reset();
@@ -86,6 +89,11 @@ void ProgramContext::CreateWindows(const std::function<void(const QString&)>& st
     neuesProj_ = std::make_unique<TNeuesProj>();
     status(QStringLiteral("Creating Message Window..."));
     message_ = std::make_unique<TMessage_Form>();
+    status(QStringLiteral("Creating Help Window..."));
+    help_ = std::make_unique<HelpWindows>(programDirectory_, cursors_,
+                                          [this](const QString& text) { Tell(text); });
+    renderOptions_->SetShowHelp([this](const QString& page) { Show_Help(page); });
+    neuesProj_->SetShowHelp([this](const QString& page) { Show_Help(page); });
     status(QStringLiteral("Creating Progress Window..."));
     progress_ = std::make_unique<TProgress_Form>(languages_.Texts());
 
@@ -105,7 +113,9 @@ void ProgramContext::LoadSettings()
     const int32_t top = CentredOnScreen(screen.height(), kDefaultWindowHeight) + screen.top();
     settings_.Position =
         WindowPlacement{top, left, top + kDefaultWindowHeight, left + kDefaultWindowWidth, 0};
+    help_->CentreHelpWindow(settings_, screen);
     store_.LoadSettings(settings_);
+    help_->PlaceHelpWindow(settings_);
     project_->Options = store_.LoadRenderOptions();
     history_->SetMaxSteps(settings_.Max_Undo_Steps);
     ApplyPlacement();
@@ -146,6 +156,11 @@ StageWindow& ProgramContext::Window(Stage stage) const
         break;
     }
     return *vorlage_;
+}
+
+void ProgramContext::Show_Help(const QString& pageName, bool show)
+{
+    help_->Show_Help(pageName, show);
 }
 
 int ProgramContext::Ask(const QString& text)
@@ -292,6 +307,8 @@ void ProgramContext::EndProgram()
 {
     shuttingDown_ = true;
     SavePlacement();
+    help_->StoreHelpWindowPlace(settings_);
+    help_->HideAll();
     store_.SaveSettings(settings_);
     for (StageWindow* window :
          {static_cast<StageWindow*>(vorlage_.get()), static_cast<StageWindow*>(kachel_.get()),
@@ -357,7 +374,8 @@ QWidget* ProgramContext::LanguageWindow(const QString& name) const
          {static_cast<QWidget*>(vorlage_.get()), static_cast<QWidget*>(kachel_.get()),
           static_cast<QWidget*>(nachbrenner_.get()), static_cast<QWidget*>(renderOptions_.get()),
           static_cast<QWidget*>(stereoProg_.get()), static_cast<QWidget*>(neuesProj_.get()),
-          static_cast<QWidget*>(message_.get()), static_cast<QWidget*>(progress_.get())}) {
+          static_cast<QWidget*>(message_.get()), static_cast<QWidget*>(progress_.get()),
+          help_ ? static_cast<QWidget*>(&help_->Help()) : nullptr}) {
         if (window && window->objectName().compare(name, Qt::CaseInsensitive) == 0)
             return window;
     }

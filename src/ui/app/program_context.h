@@ -27,6 +27,7 @@ class QWidget;
 namespace lumora {
 
 class FileDialogs;
+class HelpWindows;
 class HistoryList_dm;
 class Project;
 class ProjectFileCommands;
@@ -89,6 +90,13 @@ public:
     StageWindow& Window(Stage stage) const;
     // The stage window the user sees.
     StageWindow& CurrentWindow() const { return *current_; }
+
+    // The help window on a page of the installation's help folder, the
+    // page recorded in its history; with show set the window comes up.
+    // Every "?" button and the help menus call this.
+    void Show_Help(const QString& pageName, bool show = true);
+    // The help, development and about windows.
+    HelpWindows& Help() const { return *help_; }
 
     // The message box: mode 0 asks (answers 0 Yes, 1 No, 2 Cancel),
     // mode 1 tells (answers 3).
@@ -172,6 +180,7 @@ private:
     std::unique_ptr<TNeuesProj> neuesProj_;
     std::unique_ptr<TMessage_Form> message_;
     std::unique_ptr<TProgress_Form> progress_;
+    std::unique_ptr<HelpWindows> help_;
     StageWindow* current_ = nullptr;
 
     bool shuttingDown_ = false;
