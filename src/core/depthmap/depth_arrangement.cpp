@@ -3,7 +3,6 @@
 // within their group's Members. Members of a selected group are not moved
 // themselves; they follow their group when the order is made canonical.
 #include "depthmap/depth_editor_ui.h"
-#include "depthmap/depth_history_bracket.h"
 #include "depthmap/depth_objects.h"
 #include "depthmap/tool_dm_group.h"
 
@@ -46,32 +45,31 @@ int32_t NeighbourMember(const Tool_dm_Group& group, int32_t id, int32_t step)
 
 } // namespace
 
-void DepthObjects::BringToFront()
+bool DepthObjects::BringToFront()
 {
-    Arrange(ArrangeMove::ToFront);
+    return Arrange(ArrangeMove::ToFront);
 }
 
-void DepthObjects::SendToBack()
+bool DepthObjects::SendToBack()
 {
-    Arrange(ArrangeMove::ToBack);
+    return Arrange(ArrangeMove::ToBack);
 }
 
-void DepthObjects::BringForward()
+bool DepthObjects::BringForward()
 {
-    Arrange(ArrangeMove::Forward);
+    return Arrange(ArrangeMove::Forward);
 }
 
-void DepthObjects::SendBackward()
+bool DepthObjects::SendBackward()
 {
-    Arrange(ArrangeMove::Backward);
+    return Arrange(ArrangeMove::Backward);
 }
 
-void DepthObjects::Arrange(ArrangeMove move)
+bool DepthObjects::Arrange(ArrangeMove move)
 {
     if (IsEmpty() || FirstSelected() < 0)
-        return;
+        return false;
     StoreGroupExpansion();
-    HistoryBracket entry(history_, HistoryBracket::Kind::Hierarchy);
 
     // The objects to move, in scan order, taken before anything moves so
     // that a moved object is never met twice.
@@ -131,14 +129,13 @@ void DepthObjects::Arrange(ArrangeMove move)
         }
     }
     NormalizeOrder();
-    entry.Close();
 
     RebuildTree();
     SyncTreeSelection();
     ShowSelection();
     if (ui_)
         ui_->RepaintVorlage(SelectionBox, false);
-    NotifyModified();
+    return true;
 }
 
 } // namespace lumora

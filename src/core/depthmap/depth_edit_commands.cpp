@@ -1,144 +1,173 @@
-// The edit commands on the selected depth objects: copy into a depth
-// clipboard, paste from it, delete and rename.
-#include "depthmap/depth_editor_ui.h"
-#include "depthmap/depth_history_recorder.h"
-#include "depthmap/depth_objects.h"
-#include "depthmap/tool_dm_group.h"
+#include "depthmap/depth_edit_commands.h"
 
-#include <unordered_map>
+#include "depthmap/depth_history_bracket.h"
+#include "depthmap/depth_history_recorder.h"
+
+#include <utility>
 
 namespace lumora {
 
 namespace {
 
-using IdMap = std::unordered_map<int32_t, int32_t>;
+using Kind = HistoryBracket::Kind;
 
-// A group's Members rewritten through the map; ids the map does not know
-// (members that were not copied) are left out.
-void MapMembers(Tool_dm& object, const IdMap& map)
+// The model operation bracketed by an entry of the kind, which is recorded
+// only when the operation answers that it changed the list; a throwing
+// operation has rolled itself back, and the bracket drops the entry.
+template <typename Operation>
+void Recorded(DepthObjects& objects, Kind kind, Operation&& operation, int32_t index = -1)
 {
-    auto* group = dynamic_cast<Tool_dm_Group*>(&object);
-    if (!group)
+    HistoryBracket entry(objects.History(), kind, index);
+    if (!std::forward<Operation>(operation)())
         return;
-    QStringList members;
-    for (int32_t memberId : group->MemberIds()) {
-        const auto it = map.find(memberId);
-        if (it != map.end())
-            members.append(QString::number(it->second));
-    }
-    group->Members = members;
+    entry.Commit();
+    objects.NotifyModified();
 }
 
 } // namespace
 
-DepthClipboard DepthObjects::CopySelection()
+void DepthEditCommands::AddObject(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t kind)
 {
-    DepthClipboard clipboard;
-    if (IsEmpty() || FirstSelected() < 0)
-        return clipboard;
-    IdMap map;
-    for (const auto& object : items_) {
-        if (object->Selected)
-            map.emplace(object->Id, NewObjectId());
-    }
-    for (int32_t i = 0; i < Count(); ++i) {
-        const Tool_dm* object = At(i);
-        if (!object->Selected)
-            continue;
-        auto clone = object->Clone(map.at(object->Id));
-        // A member copied without its group becomes a top-level object.
-        clone->ParentId = ParentSelected(i) ? map.at(object->ParentId) : -1;
-        MapMembers(*clone, map);
-        clipboard.push_back(std::move(clone));
-    }
+    if (!objects_.AddObject(x1, y1, x2, y2, kind))
+        return;
+    if (DepthHistoryRecorder* history = objects_.History())
+        history->AddCreate();
+    objects_.NotifyModified();
+}
+
+void DepthEditCommands::EditObject(int32_t x, int32_t y, int32_t w, int32_t h, bool invert,
+                                   bool mirrorH, bool mirrorV, bool visible, bool showDialog,
+                                   int32_t index)
+{
+    if (!objects_.IsValidIndex(index))
+        return;
+    Recorded(
+        objects_, Kind::EditParams,
+        [&] {
+            return objects_.EditObject(x, y, w, h, invert, mirrorH, mirrorV, visible, showDialog,
+                                       index);
+        },
+        index);
+}
+
+void DepthEditCommands::ScaleObject(int32_t oldW, int32_t oldH, int32_t newW, int32_t newH,
+                                    int32_t index)
+{
+    if (!objects_.IsValidIndex(index))
+        return;
+    Recorded(
+        objects_, Kind::EditParams,
+        [&] {
+            objects_.ScaleObject(oldW, oldH, newW, newH, index);
+            return true;
+        },
+        index);
+}
+
+void DepthEditCommands::ApplyAttributes(const ObjectPanelValues& panel)
+{
+    Recorded(objects_, Kind::Classic, [&] { return objects_.ApplyAttributes(panel); });
+}
+
+void DepthEditCommands::ResizeSelection(const ObjectPanelValues& panel)
+{
+    Recorded(objects_, Kind::Classic, [&] { return objects_.ResizeSelection(panel); });
+}
+
+void DepthEditCommands::MoveSelection(int32_t dx, int32_t dy)
+{
+    Recorded(objects_, Kind::Classic, [&] { return objects_.MoveSelection(dx, dy); });
+}
+
+void DepthEditCommands::SetDepth(uint8_t value)
+{
+    Recorded(objects_, Kind::Classic, [&] { return objects_.SetDepth(value); });
+}
+
+void DepthEditCommands::BringToFront()
+{
+    Recorded(objects_, Kind::Hierarchy, [&] { return objects_.BringToFront(); });
+}
+
+void DepthEditCommands::SendToBack()
+{
+    Recorded(objects_, Kind::Hierarchy, [&] { return objects_.SendToBack(); });
+}
+
+void DepthEditCommands::BringForward()
+{
+    Recorded(objects_, Kind::Hierarchy, [&] { return objects_.BringForward(); });
+}
+
+void DepthEditCommands::SendBackward()
+{
+    Recorded(objects_, Kind::Hierarchy, [&] { return objects_.SendBackward(); });
+}
+
+void DepthEditCommands::GroupSelection()
+{
+    Recorded(objects_, Kind::Group, [&] { return objects_.GroupSelection(); });
+}
+
+void DepthEditCommands::UngroupSelection()
+{
+    Recorded(objects_, Kind::Group, [&] { return objects_.UngroupSelection(); });
+}
+
+void DepthEditCommands::RemoveEmptyGroups()
+{
+    Recorded(objects_, Kind::Group, [&] {
+        objects_.RemoveEmptyGroups();
+        return true;
+    });
+}
+
+DepthClipboard DepthEditCommands::CopySelection()
+{
+    return objects_.CopySelection();
+}
+
+void DepthEditCommands::PasteObjects(const DepthClipboard& clipboard)
+{
+    if (!objects_.PasteObjects(clipboard))
+        return;
+    if (DepthHistoryRecorder* history = objects_.History())
+        history->AddPaste();
+    objects_.NotifyModified();
+}
+
+void DepthEditCommands::DeleteSelection()
+{
+    if (objects_.IsEmpty() || objects_.FirstSelected() < 0)
+        return;
+    // The entry keeps what is about to go.
+    if (DepthHistoryRecorder* history = objects_.History())
+        history->AddDelete();
+    objects_.DeleteSelection();
+    objects_.NotifyModified();
+}
+
+DepthClipboard DepthEditCommands::CutSelection()
+{
+    DepthClipboard clipboard = CopySelection();
+    DeleteSelection();
     return clipboard;
 }
 
-void DepthObjects::PasteObjects(const DepthClipboard& clipboard)
+void DepthEditCommands::DuplicateSelection()
 {
-    if (clipboard.empty())
-        return;
-    StoreGroupExpansion();
-    DeselectAll();
-    IdMap map;
-    for (const auto& object : clipboard)
-        map.emplace(object->Id, NewObjectId());
-    for (const auto& object : clipboard) {
-        auto clone = object->Clone(map.at(object->Id));
-        if (clone->ParentId != -1) {
-            const auto parent = map.find(clone->ParentId);
-            clone->ParentId = parent == map.end() ? -1 : parent->second;
-        }
-        MapMembers(*clone, map);
-        clone->Selected = true;
-        Append(std::move(clone));
-    }
-    RecountSelection();
-    RenumberObjects();
-    RebuildTree();
-    SyncTreeSelection();
-    ShowSelection();
-    if (ui_)
-        ui_->RepaintVorlage(SelectionBox, false);
-    if (history_)
-        history_->AddPaste();
-    NotifyModified();
+    PasteObjects(CopySelection());
 }
 
-void DepthObjects::DeleteSelection()
+bool DepthEditCommands::RenameObject(int32_t index, const QString& name)
 {
-    if (IsEmpty() || FirstSelected() < 0)
-        return;
-    if (history_)
-        history_->AddDelete();
-    StoreGroupExpansion();
-    Box area;
-    bool first = true;
-    for (int32_t i = Count() - 1; i >= 0; --i) {
-        const Tool_dm* object = At(i);
-        if (!object->Selected)
-            continue;
-        if (object->Width >= 0 && object->Height >= 0) {
-            area = first ? object->Bounds() : UnionBoxes(area, object->Bounds());
-            first = false;
-        }
-        if (auto* parent = dynamic_cast<Tool_dm_Group*>(FindObject(object->ParentId)))
-            parent->RemoveMember(object->Id);
-        Take(i);
-    }
-    RemoveEmptyGroupsUnrecorded();
-    SelectedCount = 0;
-    StartNewSelection();
-    RebuildTree();
-    SyncTreeSelection();
-    ShowSelection();
-    if (ui_)
-        ui_->RepaintVorlage(IsEmpty() ? Box{0, 0, VorlageWidth, VorlageHeight} : area, false);
-    NotifyModified();
-}
-
-bool DepthObjects::RenameObject(int32_t index, const QString& name)
-{
-    Tool_dm* object = At(index);
-    if (!object)
-        return false;
-    qsizetype firstNonBlank = 0;
-    while (firstNonBlank < name.size() && name.at(firstNonBlank) == QLatin1Char(' '))
-        ++firstNonBlank;
-    if (firstNonBlank == name.size())
+    const Tool_dm* object = objects_.At(index);
+    if (!object || !DepthObjects::IsValidName(name))
         return false;
     if (object->Name == name)
         return true;
-    StoreGroupExpansion();
-    if (history_)
-        history_->BeginEditParams(index);
-    object->Name = name;
-    if (history_)
-        history_->EndEditParams(true);
-    RebuildTree();
-    SyncTreeSelection();
-    ShowSelection();
-    NotifyModified();
+    Recorded(
+        objects_, Kind::EditParams, [&] { return objects_.RenameObject(index, name); }, index);
     return true;
 }
 

@@ -46,6 +46,9 @@ public:
     virtual void SelectionShown() {}
     // The object tree model was rebuilt.
     virtual void TreeRebuilt() {}
+    // The composer size was set back or again by undo or redo: the drawing
+    // area and the depth buffer follow VorlageWidth x VorlageHeight.
+    virtual void ComposerResized() {}
 };
 
 } // namespace lumora

@@ -1,7 +1,6 @@
 // Grouping the selection into a new group, dissolving selected groups one
 // level, and removing groups left without members.
 #include "depthmap/depth_editor_ui.h"
-#include "depthmap/depth_history_bracket.h"
 #include "depthmap/depth_kinds.h"
 #include "depthmap/depth_objects.h"
 #include "depthmap/tool_dm_group.h"
@@ -41,12 +40,11 @@ int32_t PlaceAmongRemainingMembers(const Tool_dm_Group& parent,
 
 } // namespace
 
-void DepthObjects::GroupSelection()
+bool DepthObjects::GroupSelection()
 {
     if (IsEmpty() || SelectedCount < 2)
-        return;
+        return false;
     StoreGroupExpansion();
-    HistoryBracket entry(history_, HistoryBracket::Kind::Group);
 
     auto group = std::make_unique<Tool_dm_Group>(NewObjectId());
     group->Name = DefaultName(GroupKind);
@@ -94,24 +92,22 @@ void DepthObjects::GroupSelection()
             parentGroup->InsertMember(memberPlace, groupId);
     }
     NormalizeOrder();
-    RemoveEmptyGroupsUnrecorded();
+    RemoveEmptyGroups();
     SelectObject(FindObjectIndex(groupId), false);
-    entry.Close();
 
     RebuildTree();
     SyncTreeSelection();
     ShowSelection();
     if (ui_)
         ui_->RepaintVorlage(SelectionBox, false);
-    NotifyModified();
+    return true;
 }
 
-void DepthObjects::UngroupSelection()
+bool DepthObjects::UngroupSelection()
 {
     if (IsEmpty() || FirstSelected() < 0)
-        return;
+        return false;
     StoreGroupExpansion();
-    HistoryBracket entry(history_, HistoryBracket::Kind::Group);
     const Box before = SelectedBounds();
 
     // The scan goes from the top down, so a group is met before its
@@ -155,24 +151,17 @@ void DepthObjects::UngroupSelection()
         }
     }
     NormalizeOrder();
-    RemoveEmptyGroupsUnrecorded();
-    entry.Close();
+    RemoveEmptyGroups();
 
     RebuildTree();
     SyncTreeSelection();
     ShowSelection();
     if (ui_)
         ui_->RepaintVorlage(before, false);
-    NotifyModified();
+    return true;
 }
 
 void DepthObjects::RemoveEmptyGroups()
-{
-    HistoryBracket entry(history_, HistoryBracket::Kind::Group);
-    RemoveEmptyGroupsUnrecorded();
-}
-
-void DepthObjects::RemoveEmptyGroupsUnrecorded()
 {
     DeselectAll();
     // Removing an empty group from its parent can leave the parent empty in

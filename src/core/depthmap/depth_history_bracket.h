@@ -1,9 +1,11 @@
 #pragma once
-// Opens a paired history entry for the lifetime of a scope and closes it
-// however the scope is left, so a failing edit never leaves the history
-// waiting for an end that does not come.
+// Opens a paired history entry for the lifetime of a command and keeps it
+// only when the command commits: a command that fails (and has rolled its
+// edit back) or changes nothing leaves no step behind.
 
 #include "depthmap/depth_history_recorder.h"
+
+#include <cstdint>
 
 namespace lumora {
 
@@ -12,16 +14,45 @@ class HistoryBracket
 public:
     enum class Kind
     {
+        EditParams,
         Classic,
         Hierarchy,
-        Group
+        Group,
+        ComposerSize
     };
 
-    HistoryBracket(DepthHistoryRecorder* history, Kind kind) : history_(history), kind_(kind)
+    // index names the object of an EditParams entry.
+    HistoryBracket(DepthHistoryRecorder* history, Kind kind, int32_t index = -1)
+        : history_(history), kind_(kind)
+    {
+        if (history_)
+            Begin(index);
+    }
+    ~HistoryBracket()
+    {
+        if (history_)
+            history_->DropPending();
+    }
+    HistoryBracket(const HistoryBracket&) = delete;
+    HistoryBracket& operator=(const HistoryBracket&) = delete;
+
+    // The after state is complete: the entry is recorded.
+    void Commit()
     {
         if (!history_)
             return;
+        DepthHistoryRecorder* history = history_;
+        history_ = nullptr;
+        End(*history);
+    }
+
+private:
+    void Begin(int32_t index)
+    {
         switch (kind_) {
+        case Kind::EditParams:
+            history_->BeginEditParams(index);
+            break;
         case Kind::Classic:
             history_->BeginClassic();
             break;
@@ -31,41 +62,32 @@ public:
         case Kind::Group:
             history_->BeginGroup();
             break;
+        case Kind::ComposerSize:
+            history_->BeginComposerSize();
+            break;
         }
     }
-    ~HistoryBracket()
+    void End(DepthHistoryRecorder& history) const
     {
-        // Closing after a failure records what had changed; a failure of
-        // the closing itself must not escape a destructor.
-        try {
-            Close();
-        } catch (...) {
-        }
-    }
-    HistoryBracket(const HistoryBracket&) = delete;
-    HistoryBracket& operator=(const HistoryBracket&) = delete;
-
-    // Closes the entry now (the after state is complete).
-    void Close()
-    {
-        if (!history_)
-            return;
-        DepthHistoryRecorder* history = history_;
-        history_ = nullptr;
         switch (kind_) {
+        case Kind::EditParams:
+            history.EndEditParams(true);
+            break;
         case Kind::Classic:
-            history->EndClassic();
+            history.EndClassic();
             break;
         case Kind::Hierarchy:
-            history->EndHierarchy();
+            history.EndHierarchy();
             break;
         case Kind::Group:
-            history->EndGroup();
+            history.EndGroup();
+            break;
+        case Kind::ComposerSize:
+            history.EndComposerSize();
             break;
         }
     }
 
-private:
     DepthHistoryRecorder* history_;
     Kind kind_;
 };

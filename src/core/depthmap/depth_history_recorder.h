@@ -1,13 +1,12 @@
 #pragma once
-// What the depth objects tell the undo history. The history of the depth
-// stage implements it; the model calls it where an edit begins, ends or
-// renumbers the objects.
+// What the undo history of the depth stage is told. The editor's commands
+// record here where the user's command starts (one command, one step); the
+// model operations never do. The object list only renumbers through it and
+// restarts it for a new project.
 //
-// Paired calls bracket an edit whose after state is known only at its end;
-// brackets may nest (an operation called inside another one's bracket),
-// and only the outermost one records. An EditObject call made inside any
-// other bracket records nothing of its own, so one user action is one undo
-// step.
+// Paired calls bracket an edit whose after state is known only at its end.
+// A command that fails drops its open entry, so nothing is recorded of an
+// edit that was undone by its own rollback.
 
 #include <cstdint>
 #include <vector>
@@ -19,8 +18,9 @@ class DepthHistoryRecorder
 public:
     virtual ~DepthHistoryRecorder() = default;
 
-    // Around every EditObject call on the object at index; accepted is false
-    // when its dialog was cancelled (the pending entry is then dropped).
+    // Around an edit of the one object at index (its dialog, a rename);
+    // accepted is false when its dialog was cancelled (the pending entry is
+    // then dropped).
     virtual void BeginEditParams(int32_t index) = 0;
     virtual void EndEditParams(bool accepted) = 0;
     // Position, size, flags, depth or name of the selected objects.
@@ -32,6 +32,11 @@ public:
     // Grouping, ungrouping and the removal of empty groups.
     virtual void BeginGroup() = 0;
     virtual void EndGroup() = 0;
+    // A new composer size, with every object rescaled to it or not.
+    virtual void BeginComposerSize() = 0;
+    virtual void EndComposerSize() = 0;
+    // The open entry is forgotten: its edit failed and was rolled back.
+    virtual void DropPending() noexcept = 0;
     // An object was created and appended as the last object of the list.
     virtual void AddCreate() = 0;
     // The selected objects are about to be deleted.

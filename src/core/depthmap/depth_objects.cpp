@@ -142,12 +142,12 @@ void DepthObjects::NotifyModified()
     }
 }
 
-void DepthObjects::AddObject(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t kind)
+bool DepthObjects::AddObject(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t kind)
 {
     // A degenerate drag creates nothing; a line needs only one extent.
     const bool flat = x1 == x2 || y1 == y2;
     if (flat && (kind != Tool_dm_line::KindCode || (x1 == x2 && y1 == y2)))
-        return;
+        return false;
     StoreGroupExpansion();
     const uint8_t dirX = Tool_dm_line::DragDirection(x1, x2);
     const uint8_t dirY = Tool_dm_line::DragDirection(y1, y2);
@@ -171,76 +171,74 @@ void DepthObjects::AddObject(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int
 
     DeselectAll();
     if (!created)
-        return;
+        return false;
     RebuildTree();
     SelectObject(Count() - 1, false);
     ShowSelection();
     const Tool_dm* added = At(Count() - 1);
     if (ui_ && added)
         ui_->RepaintVorlage(added->Bounds(), true);
-    if (history_)
-        history_->AddCreate();
-    NotifyModified();
+    return true;
 }
 
-void DepthObjects::EditObject(int32_t x, int32_t y, int32_t w, int32_t h, bool invert, bool mirrorH,
+namespace {
+
+// The geometry and flags of one edit; a size whose picture cannot be built
+// throws, possibly with part of the object already changed.
+void ApplyGeometry(Tool_dm& object, const IntRect& r, bool invert, bool mirrorH, bool mirrorV,
+                   bool visible)
+{
+    if (auto* line = dynamic_cast<Tool_dm_line*>(&object)) {
+        // The pen keeps room in a line's rectangle once its thickness grew.
+        line->Height = line->Thickness > line->Height ? line->Thickness : r.Height;
+        line->Width = line->Thickness > line->Width ? line->Thickness : r.Width;
+        object.SetPosition(r.Left, r.Top);
+    } else {
+        object.SetPosition(r.Left, r.Top);
+        object.SetSize(r.Width, r.Height, false);
+    }
+    object.SetFlags(invert, mirrorH, mirrorV, true);
+    object.Visible = visible;
+}
+
+} // namespace
+
+bool DepthObjects::EditObject(int32_t x, int32_t y, int32_t w, int32_t h, bool invert, bool mirrorH,
                               bool mirrorV, bool visible, bool showDialog, int32_t index)
 {
     Tool_dm* object = At(index);
     if (!object)
-        return;
-    if (history_)
-        history_->BeginEditParams(index);
-    bool accepted = true;
-    const IntRect oldRect{object->Left, object->Top, object->Width, object->Height};
-    const bool oldInvert = object->Invert;
-    const bool oldMirrorH = object->MirrorH;
-    const bool oldMirrorV = object->MirrorV;
+        return false;
+    // Put back whole should the edit fail half-way.
+    std::unique_ptr<Tool_dm> original = object->Clone(object->Id);
     try {
-        if (showDialog && HasParameterDialog(object->Kind) && ui_)
-            accepted = ui_->EditViaForm(*object, *this);
-        if (!accepted) {
-            // A cancelled dialog changes nothing, so nothing is left
-            // without an undo step.
-            if (history_)
-                history_->EndEditParams(false);
-            return;
-        }
-
-        if (auto* line = dynamic_cast<Tool_dm_line*>(object)) {
-            // The pen keeps room in a line's rectangle once its thickness grew.
-            line->Height = line->Thickness > line->Height ? line->Thickness : h;
-            line->Width = line->Thickness > line->Width ? line->Thickness : w;
-            object->SetPosition(x, y);
-        } else {
-            object->SetPosition(x, y);
-            object->SetSize(w, h, false);
-        }
-        object->SetFlags(invert, mirrorH, mirrorV, true);
+        if (showDialog && HasParameterDialog(object->Kind) && ui_ &&
+            !ui_->EditViaForm(*object, *this))
+            return false;
+        ApplyGeometry(*object, IntRect{x, y, w, h}, invert, mirrorH, mirrorV, visible);
     } catch (...) {
-        // A size whose picture cannot be built: the object keeps its
-        // rectangle and flags, and the pending entry is dropped.
-        object->SetPosition(oldRect.Left, oldRect.Top);
-        object->Width = oldRect.Width;
-        object->Height = oldRect.Height;
-        try {
-            object->SetFlags(oldInvert, oldMirrorH, oldMirrorV, true);
-        } catch (...) {
-        }
-        if (history_)
-            history_->EndEditParams(false);
+        SwapObject(index, original);
         throw;
     }
-    object->Visible = visible;
-
     if (showDialog) {
         ShowSelection();
         if (ui_)
             ui_->RepaintVorlage(BoxOf(x, y, w, h), false);
     }
-    if (history_)
-        history_->EndEditParams(true);
-    NotifyModified();
+    return true;
+}
+
+std::unique_ptr<Tool_dm> DepthObjects::ScaledCopy(int32_t oldW, int32_t oldH, int32_t newW,
+                                                  int32_t newH, int32_t index) const
+{
+    const Tool_dm* object = At(index);
+    if (!object)
+        return nullptr;
+    std::unique_ptr<Tool_dm> copy = object->Clone(object->Id);
+    const IntRect r = ScaleRect(IntRect{object->Left, object->Top, object->Width, object->Height},
+                                oldW, oldH, newW, newH);
+    ApplyGeometry(*copy, r, object->Invert, object->MirrorH, object->MirrorV, object->Visible);
+    return copy;
 }
 
 void DepthObjects::ScaleObject(int32_t oldW, int32_t oldH, int32_t newW, int32_t newH,
@@ -253,6 +251,26 @@ void DepthObjects::ScaleObject(int32_t oldW, int32_t oldH, int32_t newW, int32_t
                                 oldW, oldH, newW, newH);
     EditObject(r.Left, r.Top, r.Width, r.Height, object->Invert, object->MirrorH, object->MirrorV,
                object->Visible, false, index);
+}
+
+std::vector<std::unique_ptr<Tool_dm>> DepthObjects::CloneAll() const
+{
+    std::vector<std::unique_ptr<Tool_dm>> copies;
+    copies.reserve(items_.size());
+    for (const auto& object : items_)
+        copies.push_back(object->Clone(object->Id));
+    return copies;
+}
+
+void DepthObjects::SwapObjects(std::vector<std::unique_ptr<Tool_dm>>& objects) noexcept
+{
+    items_.swap(objects);
+}
+
+void DepthObjects::SwapObject(int32_t index, std::unique_ptr<Tool_dm>& object) noexcept
+{
+    if (IsValidIndex(index) && object)
+        items_[static_cast<size_t>(index)].swap(object);
 }
 
 void DepthObjects::NormalizeOrder()

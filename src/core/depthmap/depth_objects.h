@@ -6,9 +6,14 @@
 // group hierarchy, renumbering, the object tree, selection, arranging,
 // grouping and the edit commands.
 //
+// The model operations record no undo step: the editor's commands
+// (DepthEditCommands) record one where the user's command starts. An
+// operation that fails leaves the list as it was.
+//
 // The list owns its objects. The editor (DepthEditorUi) and the undo
 // history (DepthHistoryRecorder) are told about changes when they are set;
-// neither is owned.
+// neither is owned. The history is told of renumbering and of a new
+// project only.
 
 #include "depthmap/box.h"
 #include "depthmap/depth_kind_registry.h"
@@ -87,14 +92,28 @@ public:
     QString DefaultName(int32_t kind) const;
 
     // Creation by dragging a rectangle from (x1, y1) to (x2, y2) with the
-    // creation tool of the kind (Objekt_Add).
-    void AddObject(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t kind);
+    // creation tool of the kind (Objekt_Add); answers whether an object was
+    // appended (it is then the last one, and selected).
+    bool AddObject(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t kind);
     // Geometry and flags of one object, optionally through its parameter
-    // dialog (Objekt_Edit).
-    void EditObject(int32_t x, int32_t y, int32_t w, int32_t h, bool invert, bool mirrorH,
+    // dialog (Objekt_Edit); false when the dialog was cancelled. An edit
+    // that fails (it throws) puts the object back as it was.
+    bool EditObject(int32_t x, int32_t y, int32_t w, int32_t h, bool invert, bool mirrorH,
                     bool mirrorV, bool visible, bool showDialog, int32_t index);
     // Scales one object's rectangle from the old to the new editor size.
     void ScaleObject(int32_t oldW, int32_t oldH, int32_t newW, int32_t newH, int32_t index);
+    // What ScaleObject would make of the object at index, as a copy (ids
+    // kept), the list untouched; nullptr for an invalid index.
+    std::unique_ptr<Tool_dm> ScaledCopy(int32_t oldW, int32_t oldH, int32_t newW, int32_t newH,
+                                        int32_t index) const;
+
+    // Copies of every object in list order, ids kept.
+    std::vector<std::unique_ptr<Tool_dm>> CloneAll() const;
+    // The list becomes objects and objects the former list; never throws,
+    // so a snapshot taken with CloneAll can always be put back.
+    void SwapObjects(std::vector<std::unique_ptr<Tool_dm>>& objects) noexcept;
+    // The object at index exchanged for another one; never throws.
+    void SwapObject(int32_t index, std::unique_ptr<Tool_dm>& object) noexcept;
 
     // Restores the canonical order: the post-order walk of the hierarchy
     // (each group directly after its members, in Members order).
@@ -165,28 +184,30 @@ public:
     bool AnyGroupedSelected() const;
     bool SingleGroupSelected() const;
 
-    // Editing the selection; each is one undo step.
+    // Editing the selection; each answers whether it changed anything, and
+    // one that throws leaves every object as it was.
     // The object panel applied to the selection (SetObjectAttributes).
     // Throws LumoraError when W or H lies outside 1..kMaxExtent.
-    void ApplyAttributes(const ObjectPanelValues& panel);
+    bool ApplyAttributes(const ObjectPanelValues& panel);
     // The selection resized by the move handles: X, Y, W, H give the
     // working rectangle; the check boxes apply to a single object only.
-    void ResizeSelection(const ObjectPanelValues& panel);
+    bool ResizeSelection(const ObjectPanelValues& panel);
     // Maps one selected object from PreviousSelectionBox to SelectionBox;
     // with applyFlags its flags follow the panel and the mirrors flip
     // inside the box where they differ from SelectionMirroredH/V.
     void TransformSelection(int32_t index, bool applyFlags, bool invert, bool visible, bool mirrorV,
                             bool mirrorH);
     // The selection dragged by (dx, dy).
-    void MoveSelection(int32_t dx, int32_t dy);
+    bool MoveSelection(int32_t dx, int32_t dy);
     // The depth slider: the Depth of the one selected object with HasDepth.
-    void SetDepth(uint8_t value);
+    bool SetDepth(uint8_t value);
 
-    // Arranging the selection (depth_arrangement.cpp).
-    void BringToFront();
-    void SendToBack();
-    void BringForward();
-    void SendBackward();
+    // Arranging the selection (depth_arrangement.cpp); each answers false
+    // when there is nothing to arrange.
+    bool BringToFront();
+    bool SendToBack();
+    bool BringForward();
+    bool SendBackward();
 
     // Grouping (depth_grouping.cpp).
     // Two or more selected objects (a selected group counts whole) go into
@@ -195,24 +216,30 @@ public:
     // the top-most of them, in the list and, inside a parent group, among
     // the parent's remaining members (after as many of them as stood below
     // that object).
-    void GroupSelection();
+    // False when fewer than two objects are selected.
+    bool GroupSelection();
     // Each selected group whose parent is not selected is dissolved one
     // level, its members taking its place in its parent; a selected member
-    // of an unselected group leaves it for the top of the list.
-    void UngroupSelection();
+    // of an unselected group leaves it for the top of the list. False when
+    // nothing is selected.
+    bool UngroupSelection();
     // Deletes the groups that have no members (and so deselects all).
     void RemoveEmptyGroups();
 
-    // Edit commands (depth_edit_commands.cpp).
+    // Edit commands (depth_clipboard_edits.cpp).
     // Clones of the selected objects with new ids (advancing LastObjectId):
     // a member copied without its group becomes a top-level object.
     DepthClipboard CopySelection();
-    // Clones of the clipboard's objects on top of the list, selected.
-    void PasteObjects(const DepthClipboard& clipboard);
-    void DeleteSelection();
+    // Clones of the clipboard's objects on top of the list, selected; false
+    // for an empty clipboard.
+    bool PasteObjects(const DepthClipboard& clipboard);
+    // False when nothing is selected.
+    bool DeleteSelection();
     // Renames the object; false (nothing changed) when the name is empty
     // once its leading blanks are removed.
     bool RenameObject(int32_t index, const QString& name);
+    // Whether RenameObject would accept the name.
+    static bool IsValidName(const QString& name);
 
     // A new project: every object destroyed, the counters and boxes reset.
     void Reset();
@@ -235,8 +262,10 @@ private:
         Forward,
         Backward
     };
-    void Arrange(ArrangeMove move);
-    void RemoveEmptyGroupsUnrecorded();
+    bool Arrange(ArrangeMove move);
+    // ApplyAttributes and ResizeSelection: every selected object mapped
+    // into the panel's box, all of them or, on a failure, none.
+    void TransformSelectedObjects(const ObjectPanelValues& panel, bool applyFlags);
     // The repaint of an edit of the selection and the new display.
     void FinishSelectionEdit();
     void UpdateSelectionDisplay();

@@ -3,7 +3,6 @@
 // depth slider.
 #include "common/lumora_error.h"
 #include "depthmap/depth_editor_ui.h"
-#include "depthmap/depth_history_bracket.h"
 #include "depthmap/depth_kinds.h"
 #include "depthmap/depth_objects.h"
 #include "depthmap/tool_dm_group.h"
@@ -262,79 +261,93 @@ void DepthObjects::TransformSelection(int32_t index, bool applyFlags, bool inver
                false, index);
 }
 
-void DepthObjects::ApplyAttributes(const ObjectPanelValues& panel)
+void DepthObjects::TransformSelectedObjects(const ObjectPanelValues& panel, bool applyFlags)
 {
-    if (IsEmpty() || FirstSelected() < 0)
-        return;
     CheckPanelExtent(panel);
     // The reference for several objects is where they stand now.
+    const Box shownBox = PreviousSelectionBox;
     PreviousSelectionBox = SelectedBounds();
-    HistoryBracket entry(history_, HistoryBracket::Kind::Classic);
     if (SelectedCount == 1) {
-        EditObject(panel.X, panel.Y, panel.W, panel.H, panel.Invert, panel.MirrorH, panel.MirrorV,
-                   panel.Visible, false, FirstSelected());
-    } else {
-        SelectionBox = BoxOf(panel.X, panel.Y, panel.W, panel.H);
+        try {
+            EditObject(panel.X, panel.Y, panel.W, panel.H, panel.Invert, panel.MirrorH,
+                       panel.MirrorV, panel.Visible, false, FirstSelected());
+        } catch (...) {
+            PreviousSelectionBox = shownBox;
+            throw;
+        }
+        return;
+    }
+    // Each object is put back by EditObject should its own edit fail; the
+    // ones edited before it go back to the copies kept here.
+    std::vector<std::pair<int32_t, std::unique_ptr<Tool_dm>>> originals;
+    const Box shownSelection = SelectionBox;
+    SelectionBox = BoxOf(panel.X, panel.Y, panel.W, panel.H);
+    try {
         for (int32_t i = 0; i < Count(); ++i) {
-            if (At(i)->Selected)
+            if (!At(i)->Selected)
+                continue;
+            std::unique_ptr<Tool_dm> original = At(i)->Clone(At(i)->Id);
+            if (applyFlags)
                 TransformSelection(i, true, panel.Invert, panel.Visible, panel.MirrorV,
                                    panel.MirrorH);
+            else
+                TransformSelection(i, false, false, true, false, false);
+            originals.emplace_back(i, std::move(original));
         }
+    } catch (...) {
+        for (auto& [index, original] : originals)
+            SwapObject(index, original);
+        SelectionBox = shownSelection;
+        PreviousSelectionBox = shownBox;
+        throw;
     }
-    SelectionMirroredH = panel.MirrorH;
-    SelectionMirroredV = panel.MirrorV;
-    entry.Close();
-    FinishSelectionEdit();
 }
 
-void DepthObjects::ResizeSelection(const ObjectPanelValues& panel)
+bool DepthObjects::ApplyAttributes(const ObjectPanelValues& panel)
 {
     if (IsEmpty() || FirstSelected() < 0)
-        return;
-    CheckPanelExtent(panel);
-    PreviousSelectionBox = SelectedBounds();
-    HistoryBracket entry(history_, HistoryBracket::Kind::Classic);
-    if (SelectedCount == 1) {
-        EditObject(panel.X, panel.Y, panel.W, panel.H, panel.Invert, panel.MirrorH, panel.MirrorV,
-                   panel.Visible, false, FirstSelected());
-    } else {
-        SelectionBox = BoxOf(panel.X, panel.Y, panel.W, panel.H);
-        for (int32_t i = 0; i < Count(); ++i) {
-            if (At(i)->Selected)
-                TransformSelection(i, false, false, true, false, false);
-        }
-    }
-    entry.Close();
+        return false;
+    TransformSelectedObjects(panel, true);
+    SelectionMirroredH = panel.MirrorH;
+    SelectionMirroredV = panel.MirrorV;
     FinishSelectionEdit();
+    return true;
 }
 
-void DepthObjects::MoveSelection(int32_t dx, int32_t dy)
+bool DepthObjects::ResizeSelection(const ObjectPanelValues& panel)
+{
+    if (IsEmpty() || FirstSelected() < 0)
+        return false;
+    TransformSelectedObjects(panel, false);
+    FinishSelectionEdit();
+    return true;
+}
+
+bool DepthObjects::MoveSelection(int32_t dx, int32_t dy)
 {
     if (IsEmpty() || FirstSelected() < 0 || (dx == 0 && dy == 0))
-        return;
+        return false;
     PreviousSelectionBox = SelectedBounds();
-    HistoryBracket entry(history_, HistoryBracket::Kind::Classic);
     for (const auto& object : items_) {
         if (object->Selected)
             object->SetPosition(Shifted(object->Left, dx), Shifted(object->Top, dy));
     }
-    entry.Close();
     SelectionBox = SelectedBounds();
     FinishSelectionEdit();
+    return true;
 }
 
-void DepthObjects::SetDepth(uint8_t value)
+bool DepthObjects::SetDepth(uint8_t value)
 {
     if (SelectedCount != 1)
-        return;
+        return false;
     Tool_dm* object = At(FirstSelected());
     if (!object || !object->HasDepth || object->Depth == value)
-        return;
+        return false;
     PreviousSelectionBox = SelectedBounds();
-    HistoryBracket entry(history_, HistoryBracket::Kind::Classic);
     object->Depth = value;
-    entry.Close();
     FinishSelectionEdit();
+    return true;
 }
 
 void DepthObjects::FinishSelectionEdit()
@@ -346,7 +359,6 @@ void DepthObjects::FinishSelectionEdit()
     ShowSelection();
     if (ui_)
         ui_->RepaintVorlage(SelectionBox, true);
-    NotifyModified();
 }
 
 } // namespace lumora

@@ -2,7 +2,7 @@
 // What the editor's attribute panel hands to the selection operations, and
 // what showing the selection hands back for the panel to display. The
 // operations themselves are members of DepthObjects (depth_selection.cpp,
-// depth_arrangement.cpp, depth_grouping.cpp, depth_edit_commands.cpp).
+// depth_arrangement.cpp, depth_grouping.cpp, depth_clipboard_edits.cpp).
 
 #include "depthmap/box.h"
 

@@ -3,6 +3,7 @@
 #include "depthmap/depth_editor_ui.h"
 #include "depthmap/depth_objects.h"
 #include "history/history_object_classic_dm.h"
+#include "history/history_object_composer_size_dm.h"
 #include "history/history_object_create_dm.h"
 #include "history/history_object_delete_dm.h"
 #include "history/history_object_editparams_dm.h"
@@ -174,6 +175,24 @@ void HistoryList_dm::BeginGroup()
 void HistoryList_dm::EndGroup()
 {
     EndPaired(true);
+}
+
+void HistoryList_dm::BeginComposerSize()
+{
+    BeginPaired(&MakeEntry<HistoryObject_ComposerSize_dm>, 0);
+}
+
+void HistoryList_dm::EndComposerSize()
+{
+    EndPaired(true);
+}
+
+void HistoryList_dm::DropPending() noexcept
+{
+    if (replaying_ || openBrackets_ == 0)
+        return;
+    if (--openBrackets_ == 0)
+        pending_.reset();
 }
 
 void HistoryList_dm::AddCreate()

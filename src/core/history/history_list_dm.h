@@ -5,9 +5,9 @@
 // object list tells it (as its DepthHistoryRecorder) and puts the list back
 // on Undo and Redo.
 //
-// Paired recording (Begin... / End...) may nest: only the outermost bracket
-// records, and an EditObject inside another bracket records nothing, so
-// one user action is one step. Whatever an entry's undo or redo calls on
+// The editor's commands record here, one step per command; the model
+// operations never do. Paired recording (Begin... / End...) may nest: only
+// the outermost bracket records. Whatever an entry's undo or redo calls on
 // the list records nothing either.
 
 #include "depthmap/depth_history_recorder.h"
@@ -67,6 +67,9 @@ public:
     void EndHierarchy() override;
     void BeginGroup() override;
     void EndGroup() override;
+    void BeginComposerSize() override;
+    void EndComposerSize() override;
+    void DropPending() noexcept override;
     void AddCreate() override;
     void AddDelete() override;
     void AddPaste() override;

@@ -26,6 +26,7 @@ public:
     static constexpr int32_t kHierarchy = 5;
     static constexpr int32_t kGroup = 6;
     static constexpr int32_t kPaste = 7;
+    static constexpr int32_t kComposerSize = 8;
 
     HistoryObject_Master_dm(int32_t entryKind, int32_t spare);
     virtual ~HistoryObject_Master_dm() = default;

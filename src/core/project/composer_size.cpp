@@ -2,6 +2,7 @@
 
 #include "common/lumora_error.h"
 #include "common/numeric.h"
+#include "depthmap/depth_history_bracket.h"
 #include "project/project.h"
 
 #include <algorithm>
@@ -86,6 +87,8 @@ void ApplyComposerSize(Project& project, int32_t width, int32_t height, bool sca
     height = ClampedSize(height);
     if (width != depth.VorlageWidth || height != depth.VorlageHeight) {
         CheckComposerPixels(width, height);
+        // One step for the size and every object scaled with it.
+        HistoryBracket entry(depth.History(), HistoryBracket::Kind::ComposerSize);
         const int32_t oldWidth = depth.VorlageWidth;
         const int32_t oldHeight = depth.VorlageHeight;
         depth.VorlageWidth = width;
@@ -98,6 +101,7 @@ void ApplyComposerSize(Project& project, int32_t width, int32_t height, bool sca
             depth.VorlageHeight = oldHeight;
             throw;
         }
+        entry.Commit();
     }
     project.DepthEdited();
 }

@@ -236,30 +236,14 @@ void Project::StartNewProject(const RenderOptions& storedDefaults, int32_t compo
 void Project::ScaleAllObjects(int32_t oldWidth, int32_t oldHeight, int32_t newWidth,
                               int32_t newHeight)
 {
-    std::vector<IntRect> before;
-    before.reserve(static_cast<size_t>(Depth.Count()));
-    for (int32_t i = 0; i < Depth.Count(); ++i) {
-        const Tool_dm& o = *Depth.At(i);
-        before.push_back({o.Left, o.Top, o.Width, o.Height});
-    }
-    int32_t scaled = 0;
-    try {
-        for (; scaled < Depth.Count(); ++scaled)
-            Depth.ScaleObject(oldWidth, oldHeight, newWidth, newHeight, scaled);
-    } catch (...) {
-        // The object that failed kept its rectangle; the ones before it go
-        // back to theirs, so no object is left scaled by another ratio.
-        for (int32_t i = 0; i < scaled; ++i) {
-            const Tool_dm& o = *Depth.At(i);
-            const IntRect& k = before[static_cast<size_t>(i)];
-            try {
-                Depth.EditObject(k.Left, k.Top, k.Width, k.Height, o.Invert, o.MirrorH, o.MirrorV,
-                                 o.Visible, false, i);
-            } catch (...) {
-            }
-        }
-        throw;
-    }
+    // Every object is scaled as a copy first; the list takes the copies in
+    // one swap once all exist, so an object that cannot be scaled leaves
+    // every object as it was.
+    std::vector<std::unique_ptr<Tool_dm>> scaled;
+    scaled.reserve(static_cast<size_t>(Depth.Count()));
+    for (int32_t i = 0; i < Depth.Count(); ++i)
+        scaled.push_back(Depth.ScaledCopy(oldWidth, oldHeight, newWidth, newHeight, i));
+    Depth.SwapObjects(scaled);
 }
 
 bool Project::AfterburnerReachable() const

@@ -53,16 +53,16 @@ protected:
     {
         switch (op) {
         case Op::Front:
-            objects.BringToFront();
+            commands.BringToFront();
             break;
         case Op::Back:
-            objects.SendToBack();
+            commands.SendToBack();
             break;
         case Op::Forward:
-            objects.BringForward();
+            commands.BringForward();
             break;
         case Op::Backward:
-            objects.SendBackward();
+            commands.SendBackward();
             break;
         }
     }
@@ -129,7 +129,7 @@ TEST_F(Arrange, TheTreeAndTheSelectionFollow)
 {
     objects.DeselectAll();
     objects.SelectObject(objects.FindObjectIndex(1), false);
-    objects.BringToFront();
+    commands.BringToFront();
     const auto order = objects.Tree.PreOrder();
     EXPECT_EQ(objects.Tree.At(order.front()).ObjectId, 1); // top-most first
     EXPECT_TRUE(objects.Tree.IsSelected(order.front()));

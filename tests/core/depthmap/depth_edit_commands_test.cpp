@@ -27,7 +27,7 @@ protected:
 TEST_F(EditCommandsTest, ACopiedGroupPastesAsANewGroupOfNewObjects)
 {
     Select({10});
-    const DepthClipboard clipboard = objects.CopySelection();
+    const DepthClipboard clipboard = commands.CopySelection();
     ASSERT_EQ(clipboard.size(), 3u);
     EXPECT_EQ(objects.LastObjectId, 13);
     EXPECT_EQ(clipboard[0]->ParentId, clipboard[2]->Id);
@@ -35,7 +35,7 @@ TEST_F(EditCommandsTest, ACopiedGroupPastesAsANewGroupOfNewObjects)
     EXPECT_EQ(copiedGroup.MemberIds(), (std::vector<int32_t>{clipboard[0]->Id, clipboard[1]->Id}));
 
     history.calls.clear();
-    objects.PasteObjects(clipboard);
+    commands.PasteObjects(clipboard);
     // Pasting renumbers: the pasted copies are 5, 6 and 7, on top.
     EXPECT_THAT(Ids(), ElementsAre(1, 2, 3, 4, 5, 6, 7));
     EXPECT_EQ(MembersOf(7), QStringList({"5", "6"}));
@@ -47,7 +47,7 @@ TEST_F(EditCommandsTest, ACopiedGroupPastesAsANewGroupOfNewObjects)
     EXPECT_EQ(objects.Display.Bounds, (Box{10, 10, 30, 30})); // where the originals stand
     EXPECT_THAT(history.calls, ElementsAre("remap", "paste"));
 
-    objects.PasteObjects(clipboard); // the clipboard keeps its content
+    commands.PasteObjects(clipboard); // the clipboard keeps its content
     EXPECT_EQ(objects.Count(), 10);
     EXPECT_EQ(MembersOf(10), QStringList({"8", "9"}));
 }
@@ -55,10 +55,10 @@ TEST_F(EditCommandsTest, ACopiedGroupPastesAsANewGroupOfNewObjects)
 TEST_F(EditCommandsTest, AMemberCopiedAloneBecomesTopLevel)
 {
     Select({2});
-    const DepthClipboard clipboard = objects.CopySelection();
+    const DepthClipboard clipboard = commands.CopySelection();
     ASSERT_EQ(clipboard.size(), 1u);
     EXPECT_EQ(clipboard[0]->ParentId, -1);
-    objects.PasteObjects(clipboard);
+    commands.PasteObjects(clipboard);
     EXPECT_EQ(objects.Count(), 5);
     EXPECT_EQ(objects.At(4)->ParentId, -1);
     EXPECT_EQ(objects.At(4)->Name, QStringLiteral("R2"));
@@ -68,9 +68,9 @@ TEST_F(EditCommandsTest, AMemberCopiedAloneBecomesTopLevel)
 TEST_F(EditCommandsTest, NothingSelectedCopiesNothing)
 {
     objects.DeselectAll();
-    EXPECT_TRUE(objects.CopySelection().empty());
-    objects.PasteObjects(DepthClipboard{});
-    objects.DeleteSelection();
+    EXPECT_TRUE(commands.CopySelection().empty());
+    commands.PasteObjects(DepthClipboard{});
+    commands.DeleteSelection();
     EXPECT_EQ(objects.Count(), 4);
 }
 
@@ -78,18 +78,18 @@ TEST_F(EditCommandsTest, DeletingTheLastMemberDeletesTheEmptyGroup)
 {
     Select({1});
     history.calls.clear();
-    objects.DeleteSelection();
+    commands.DeleteSelection();
     EXPECT_THAT(Ids(), ElementsAre(2, 10, 3));
     EXPECT_EQ(MembersOf(10), QStringList({"2"}));
     Select({2});
-    objects.DeleteSelection();
+    commands.DeleteSelection();
     EXPECT_THAT(Ids(), ElementsAre(3));
     EXPECT_EQ(objects.SelectedCount, 0);
     EXPECT_EQ(objects.Display.Panel, SelectionDisplay::PanelKind::Background);
     EXPECT_THAT(history.calls, ElementsAre("delete", "delete"));
     EXPECT_EQ(editor.repaintAreas.back(), (Box{20, 20, 30, 30}));
     Select({3});
-    objects.DeleteSelection();
+    commands.DeleteSelection();
     EXPECT_TRUE(objects.IsEmpty());
     // With no object left the whole map is repainted.
     EXPECT_EQ(editor.repaintAreas.back(), (Box{0, 0, 600, 450}));
@@ -99,16 +99,16 @@ TEST_F(EditCommandsTest, RenameRefusesBlankNamesAndKeepsLeadingBlanks)
 {
     const int32_t r3 = objects.FindObjectIndex(3);
     history.calls.clear();
-    EXPECT_FALSE(objects.RenameObject(r3, QStringLiteral("   ")));
-    EXPECT_FALSE(objects.RenameObject(r3, QString()));
+    EXPECT_FALSE(commands.RenameObject(r3, QStringLiteral("   ")));
+    EXPECT_FALSE(commands.RenameObject(r3, QString()));
     EXPECT_EQ(Obj(3).Name, QStringLiteral("R3"));
     EXPECT_TRUE(history.calls.empty());
-    EXPECT_TRUE(objects.RenameObject(r3, QStringLiteral("  Berg")));
+    EXPECT_TRUE(commands.RenameObject(r3, QStringLiteral("  Berg")));
     EXPECT_EQ(Obj(3).Name, QStringLiteral("  Berg"));
     EXPECT_THAT(history.calls, ElementsAre("begin", "end ok"));
     const auto order = objects.Tree.PreOrder();
     EXPECT_EQ(objects.Tree.At(order.front()).Caption, QStringLiteral("  Berg"));
-    EXPECT_FALSE(objects.RenameObject(99, QStringLiteral("x")));
+    EXPECT_FALSE(commands.RenameObject(99, QStringLiteral("x")));
 }
 
 } // namespace

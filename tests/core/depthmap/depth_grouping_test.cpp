@@ -18,7 +18,7 @@ TEST_F(GroupingTest, TopLevelObjectsGroupWhereTheTopMostStood)
     Finish();
     Select({1, 3});
     history.calls.clear();
-    objects.GroupSelection();
+    commands.GroupSelection();
     // The new group takes the next id, the default name and the place of
     // R3 among the top-level objects; Members run bottom to top.
     EXPECT_THAT(Ids(), ElementsAre(2, 1, 3, 5, 4));
@@ -42,7 +42,7 @@ TEST_F(GroupingTest, FewerThanTwoSelectedDoesNothing)
     Finish();
     Select({1});
     history.calls.clear();
-    objects.GroupSelection();
+    commands.GroupSelection();
     EXPECT_THAT(Ids(), ElementsAre(1, 2));
     EXPECT_TRUE(history.calls.empty());
 }
@@ -59,7 +59,7 @@ TEST_F(GroupingTest, MembersOfDifferentGroupsGroupOnTopAtTopLevel)
     AddRect(5);
     Finish();
     Select({2, 3});
-    objects.GroupSelection();
+    commands.GroupSelection();
     EXPECT_THAT(Ids(), ElementsAre(1, 10, 4, 20, 5, 2, 3, 21));
     EXPECT_EQ(MembersOf(21), QStringList({"2", "3"}));
     EXPECT_EQ(MembersOf(10), QStringList({"1"}));
@@ -75,7 +75,7 @@ TEST_F(GroupingTest, GroupsLeftEmptyAreRemoved)
     AddGroup(20, {"2"});
     Finish();
     Select({1, 2});
-    objects.GroupSelection();
+    commands.GroupSelection();
     EXPECT_THAT(Ids(), ElementsAre(1, 2, 21));
     EXPECT_EQ(ParentOf(1), 21);
 }
@@ -110,7 +110,7 @@ TEST_P(GroupingInAGroup, TheNewGroupTakesTheTopMostPlaceAmongTheRest)
     objects.DeselectAll();
     for (int32_t id : c.grouped)
         objects.SelectObject(objects.FindObjectIndex(id), false);
-    objects.GroupSelection();
+    commands.GroupSelection();
     EXPECT_EQ(MembersOf(10), c.parentMembers);
     EXPECT_EQ(MembersOf(11), c.newMembers);
     EXPECT_EQ(ParentOf(11), 10);
@@ -134,7 +134,7 @@ TEST_F(GroupingTest, ASelectedGroupIsGroupedAsAWhole)
     AddRect(3);
     Finish();
     Select({10, 3});
-    objects.GroupSelection();
+    commands.GroupSelection();
     EXPECT_THAT(Ids(), ElementsAre(1, 2, 10, 3, 11));
     EXPECT_EQ(MembersOf(11), QStringList({"10", "3"}));
     EXPECT_EQ(MembersOf(10), QStringList({"1", "2"}));
@@ -151,7 +151,7 @@ TEST_F(GroupingTest, UngroupingATopLevelGroupFreesItsMembers)
     Finish();
     Select({10});
     history.calls.clear();
-    objects.UngroupSelection();
+    commands.UngroupSelection();
     EXPECT_THAT(Ids(), ElementsAre(1, 2, 3));
     EXPECT_EQ(ParentOf(1), -1);
     EXPECT_EQ(ParentOf(2), -1);
@@ -170,7 +170,7 @@ TEST_F(GroupingTest, UngroupingANestedGroupHandsItsMembersToTheEnclosingOne)
     AddGroup(20, {"1", "10", "4"});
     Finish();
     Select({10});
-    objects.UngroupSelection();
+    commands.UngroupSelection();
     EXPECT_THAT(Ids(), ElementsAre(1, 2, 3, 4, 20));
     EXPECT_EQ(MembersOf(20), QStringList({"1", "2", "3", "4"}));
     EXPECT_EQ(ParentOf(2), 20);
@@ -187,7 +187,7 @@ TEST_F(GroupingTest, UngroupingDissolvesOneLevelOnly)
     AddGroup(20, {"1", "10"});
     Finish();
     Select({20});
-    objects.UngroupSelection();
+    commands.UngroupSelection();
     EXPECT_THAT(Ids(), ElementsAre(1, 2, 10));
     EXPECT_EQ(ParentOf(10), -1);
     EXPECT_EQ(ParentOf(2), 10);
@@ -202,7 +202,7 @@ TEST_F(GroupingTest, SingleMembersLeaveTheirGroupForTheTop)
     AddRect(4);
     Finish();
     Select({1, 3});
-    objects.UngroupSelection();
+    commands.UngroupSelection();
     EXPECT_THAT(Ids(), ElementsAre(2, 10, 4, 1, 3));
     EXPECT_EQ(MembersOf(10), QStringList({"2"}));
     EXPECT_EQ(ParentOf(1), -1);
@@ -218,7 +218,7 @@ TEST_F(GroupingTest, RemovingEmptyGroupsCascadesUpward)
     AddRect(2);
     objects.SelectAll();
     history.calls.clear();
-    objects.RemoveEmptyGroups();
+    commands.RemoveEmptyGroups();
     EXPECT_THAT(Ids(), ElementsAre(1, 30, 2));
     EXPECT_EQ(objects.SelectedCount, 0);
     EXPECT_THAT(history.calls, ElementsAre("begin group", "end group"));

@@ -2,32 +2,33 @@
 // scaling, canonical order, renumbering, hierarchy queries, the tree, and
 // selection of groups.
 #include "common/lumora_error.h"
-#include "depth_test_support.h"
+#include "depthmap/depth_edit_commands.h"
 #include "depthmap/depth_objects.h"
 #include "depthmap/tool_dm_group.h"
 #include "depthmap/tool_dm_line.h"
 #include "depthmap/tool_dm_rectangle.h"
+#include "support/depth_scene.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <ostream>
+#include <string>
 
 namespace lumora {
 namespace {
 
 using testing::ElementsAre;
-using testing_support::FakeEditor;
 using testing_support::FakeHistory;
 
-class DepthObjectsTest : public testing::Test
+class DepthObjectsTest : public testing_support::DepthSceneTest
 {
 protected:
-    DepthObjects objects;
-    FakeEditor editor;
     FakeHistory history;
+    DepthEditCommands commands{objects};
 
     void SetUp() override
     {
-        objects.SetUi(&editor);
+        DepthSceneTest::SetUp();
         objects.SetHistory(&history);
     }
 
@@ -39,23 +40,6 @@ protected:
         Tool_dm& ref = *r;
         objects.Append(std::move(r));
         return ref;
-    }
-    Tool_dm_Group& AddGroup(int32_t id, QStringList members, int32_t parent = -1)
-    {
-        auto g = std::make_unique<Tool_dm_Group>(id);
-        g->Name = QStringLiteral("G%1").arg(id);
-        g->Members = std::move(members);
-        g->ParentId = parent;
-        Tool_dm_Group& ref = *g;
-        objects.Append(std::move(g));
-        return ref;
-    }
-    std::vector<int32_t> Ids() const
-    {
-        std::vector<int32_t> ids;
-        for (const auto& o : objects.Items())
-            ids.push_back(o->Id);
-        return ids;
     }
     std::vector<QString> TreeCaptions() const
     {
@@ -72,6 +56,11 @@ struct DragCase
     IntRect expected;
 };
 
+void PrintTo(const DragCase& c, std::ostream* os)
+{
+    *os << "(" << c.x1 << ", " << c.y1 << ") to (" << c.x2 << ", " << c.y2 << ")";
+}
+
 class DragDirections : public DepthObjectsTest, public testing::WithParamInterface<DragCase>
 {
 };
@@ -79,7 +68,7 @@ class DragDirections : public DepthObjectsTest, public testing::WithParamInterfa
 TEST_P(DragDirections, RectangleToolMakesTheNormalisedRectangle)
 {
     const DragCase c = GetParam();
-    objects.AddObject(c.x1, c.y1, c.x2, c.y2, Tool_dm_Rectangle::KindCode);
+    commands.AddObject(c.x1, c.y1, c.x2, c.y2, Tool_dm_Rectangle::KindCode);
     ASSERT_EQ(objects.Count(), 1);
     const Tool_dm& o = *objects.At(0);
     EXPECT_EQ((IntRect{o.Left, o.Top, o.Width, o.Height}), c.expected);
@@ -90,7 +79,14 @@ INSTANTIATE_TEST_SUITE_P(Table, DragDirections,
                                          DragCase{40, 20, 100, 80, {40, 20, 60, 60}},
                                          DragCase{100, 20, 40, 80, {40, 20, 60, 60}},
                                          DragCase{40, 80, 100, 20, {40, 20, 60, 60}},
-                                         DragCase{-5, 7, 3, -9, {-5, -9, 8, 16}}));
+                                         DragCase{-5, 7, 3, -9, {-5, -9, 8, 16}}),
+                         [](const auto& info) {
+                             const DragCase& c = info.param;
+                             const auto side = [](bool first) { return first ? "Left" : "Right"; };
+                             const auto edge = [](bool first) { return first ? "Top" : "Bottom"; };
+                             return std::string("From") + edge(c.y1 < c.y2) + side(c.x1 < c.x2) +
+                                    (c.x1 < 0 ? "AcrossTheOrigin" : "");
+                         });
 
 TEST_F(DepthObjectsTest, CreationNamesSelectsRecordsAndRepaints)
 {
@@ -99,7 +95,7 @@ TEST_F(DepthObjectsTest, CreationNamesSelectsRecordsAndRepaints)
     objects.LastObjectId = 6;
     editor.calls.clear();
 
-    objects.AddObject(10, 20, 60, 50, 2);
+    commands.AddObject(10, 20, 60, 50, 2);
     ASSERT_EQ(objects.Count(), 2);
     const Tool_dm& e = *objects.At(1);
     EXPECT_EQ(e.Kind, 2);
@@ -149,7 +145,7 @@ TEST_F(DepthObjectsTest, DegenerateDragsCreateNothingExceptStraightLines)
 
 TEST_F(DepthObjectsTest, HorizontalLineGetsItsThicknessAsHeight)
 {
-    objects.AddObject(90, 20, 10, 20, 3);
+    commands.AddObject(90, 20, 10, 20, 3);
     const auto& line = dynamic_cast<const Tool_dm_line&>(*objects.At(0));
     EXPECT_EQ(line.DirX, 3);
     EXPECT_EQ(line.DirY, 2);
@@ -158,7 +154,7 @@ TEST_F(DepthObjectsTest, HorizontalLineGetsItsThicknessAsHeight)
 
 TEST_F(DepthObjectsTest, LineDraggedUpRightIsRising)
 {
-    objects.AddObject(50, 10, 10, 60, 3);
+    commands.AddObject(50, 10, 10, 60, 3);
     const auto& line = dynamic_cast<const Tool_dm_line&>(*objects.At(0));
     EXPECT_EQ(line.DirX, 3);
     EXPECT_EQ(line.DirY, 1);
@@ -167,7 +163,7 @@ TEST_F(DepthObjectsTest, LineDraggedUpRightIsRising)
 
 TEST_F(DepthObjectsTest, DialogKindsAreCreatedByTheirDialog)
 {
-    objects.AddObject(0, 0, 200, 40, 5);
+    commands.AddObject(0, 0, 200, 40, 5);
     ASSERT_EQ(objects.Count(), 1);
     EXPECT_EQ(objects.At(0)->Kind, 5);
     EXPECT_EQ(objects.At(0)->Name, QStringLiteral("Name5"));
@@ -175,8 +171,8 @@ TEST_F(DepthObjectsTest, DialogKindsAreCreatedByTheirDialog)
     EXPECT_THAT(history.calls, ElementsAre("create"));
 
     editor.dialogAnswer = false;
-    objects.AddObject(0, 0, 200, 40, 5);
-    objects.AddObject(0, 0, 200, 40, 12);
+    commands.AddObject(0, 0, 200, 40, 5);
+    commands.AddObject(0, 0, 200, 40, 12);
     EXPECT_EQ(objects.Count(), 1);
     EXPECT_THAT(history.calls, ElementsAre("create"));
     EXPECT_EQ(std::count(editor.calls.begin(), editor.calls.end(), "create 12"), 1);
@@ -185,7 +181,7 @@ TEST_F(DepthObjectsTest, DialogKindsAreCreatedByTheirDialog)
 TEST_F(DepthObjectsTest, EditObjectSetsGeometryFlagsAndVisibility)
 {
     AddRect(1);
-    objects.EditObject(5, 6, 70, 80, true, true, false, false, false, 0);
+    commands.EditObject(5, 6, 70, 80, true, true, false, false, false, 0);
     const Tool_dm& o = *objects.At(0);
     EXPECT_EQ((IntRect{o.Left, o.Top, o.Width, o.Height}), (IntRect{5, 6, 70, 80}));
     EXPECT_TRUE(o.Invert);
@@ -201,25 +197,25 @@ TEST_F(DepthObjectsTest, EditObjectWithDialogRepaintsAndReportsTheAnswer)
 {
     AddRect(1);
     editor.dialogEdit = [](Tool_dm& o) { o.Depth = 17; };
-    objects.EditObject(1, 2, 30, 40, false, false, false, true, true, 0);
+    commands.EditObject(1, 2, 30, 40, false, false, false, true, true, 0);
     EXPECT_EQ(objects.At(0)->Depth, 17);
     ASSERT_EQ(editor.repaintAreas.size(), 1u);
     EXPECT_EQ(editor.repaintAreas[0], (Box{1, 2, 31, 42}));
     EXPECT_FALSE(editor.repaintIncremental[0]);
 
     editor.dialogAnswer = false;
-    objects.EditObject(1, 2, 30, 40, false, false, false, true, true, 0);
+    commands.EditObject(1, 2, 30, 40, false, false, false, true, true, 0);
     EXPECT_THAT(history.calls, ElementsAre("begin", "end ok", "begin", "end cancel"));
     EXPECT_EQ(std::count(editor.calls.begin(), editor.calls.end(), "edit 1"), 2);
 
-    objects.EditObject(1, 2, 30, 40, false, false, false, true, true, 5); // no such index
+    commands.EditObject(1, 2, 30, 40, false, false, false, true, true, 5); // no such index
     EXPECT_EQ(history.calls.size(), 4u);
 }
 
 TEST_F(DepthObjectsTest, GroupsHaveNoDialogAndKeepTheirGeometry)
 {
     AddGroup(1, {});
-    objects.EditObject(5, 5, 50, 50, false, false, false, true, true, 0);
+    commands.EditObject(5, 5, 50, 50, false, false, false, true, true, 0);
     EXPECT_EQ(std::count(editor.calls.begin(), editor.calls.end(), "edit 19"), 0);
     EXPECT_EQ((IntRect{objects.At(0)->Left, objects.At(0)->Top, objects.At(0)->Width,
                        objects.At(0)->Height}),
@@ -231,11 +227,11 @@ TEST_F(DepthObjectsTest, LineKeepsRoomForAThicknessThatGrew)
     objects.Append(std::make_unique<Tool_dm_line>(1, 0, 0, 40, 40, 1, 1));
     auto& line = dynamic_cast<Tool_dm_line&>(*objects.At(0));
     editor.dialogEdit = [](Tool_dm& o) { dynamic_cast<Tool_dm_line&>(o).Thickness = 60; };
-    objects.EditObject(0, 0, 40, 40, false, false, false, true, true, 0);
+    commands.EditObject(0, 0, 40, 40, false, false, false, true, true, 0);
     EXPECT_EQ(line.Width, 60);
     EXPECT_EQ(line.Height, 60);
     // Once the rectangle holds the thickness, the given extent applies.
-    objects.EditObject(0, 0, 30, 90, false, false, false, true, false, 0);
+    commands.EditObject(0, 0, 30, 90, false, false, false, true, false, 0);
     EXPECT_EQ(line.Width, 30);
     EXPECT_EQ(line.Height, 90);
 }
@@ -247,7 +243,7 @@ TEST_F(DepthObjectsTest, ScaleObjectRoundsEachValueHalfToEven)
     r.Top = 3;
     r.Width = 7;
     r.Height = 512;
-    objects.ScaleObject(512, 512, 256, 256, 0);
+    commands.ScaleObject(512, 512, 256, 256, 0);
     EXPECT_EQ((IntRect{r.Left, r.Top, r.Width, r.Height}), (IntRect{2, 2, 4, 256}));
 }
 

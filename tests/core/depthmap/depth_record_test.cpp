@@ -14,6 +14,7 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <ostream>
 
 #include <functional>
 #include <string>
@@ -110,6 +111,11 @@ struct KindCase
     std::function<std::unique_ptr<Tool_dm>()> make;
     std::function<void(const Tool_dm&, const Tool_dm&)> expectSameFields;
 };
+
+void PrintTo(const KindCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 template <typename T> const T& As(const Tool_dm& o)
 {

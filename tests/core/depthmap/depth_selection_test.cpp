@@ -222,13 +222,13 @@ TEST_F(PanelTest, OneObjectTakesThePanelValuesInOneBracket)
 {
     Select({2});
     history.calls.clear();
-    objects.ApplyAttributes(ObjectPanelValues{5, 6, 70, 80, true, true, false, true});
+    commands.ApplyAttributes(ObjectPanelValues{5, 6, 70, 80, true, true, false, true});
     EXPECT_EQ(RectOf(Obj(2)), (IntRect{5, 6, 70, 80}));
     EXPECT_TRUE(Obj(2).Invert);
     EXPECT_TRUE(Obj(2).MirrorH);
     EXPECT_EQ(RectOf(Obj(1)), (IntRect{0, 0, 50, 50}));
-    // The EditObject call lies inside the classic bracket.
-    EXPECT_THAT(history.calls, ElementsAre("begin classic", "begin", "end ok", "end classic"));
+    // One classic entry; the EditObject inside it records nothing.
+    EXPECT_THAT(history.calls, ElementsAre("begin classic", "end classic"));
     EXPECT_EQ(objects.SelectionBox, (Box{5, 6, 75, 86}));
     EXPECT_EQ(objects.PreviousSelectionBox, objects.SelectionBox);
     // The old place is painted over in full, the new one incrementally.
@@ -242,10 +242,10 @@ TEST_F(PanelTest, OneObjectTakesThePanelValuesInOneBracket)
 TEST_F(PanelTest, SeveralObjectsScaleProportionallyIntoTheNewBox)
 {
     Select({1, 2});
-    objects.ApplyAttributes(ObjectPanelValues{0, 0, 100, 50, false, false, false, true});
+    commands.ApplyAttributes(ObjectPanelValues{0, 0, 100, 50, false, false, false, true});
     EXPECT_EQ(RectOf(Obj(1)), (IntRect{0, 0, 25, 50}));
     EXPECT_EQ(RectOf(Obj(2)), (IntRect{50, 0, 50, 50}));
-    objects.ApplyAttributes(ObjectPanelValues{10, 20, 100, 100, false, false, false, true});
+    commands.ApplyAttributes(ObjectPanelValues{10, 20, 100, 100, false, false, false, true});
     EXPECT_EQ(RectOf(Obj(1)), (IntRect{10, 20, 25, 100}));
     EXPECT_EQ(RectOf(Obj(2)), (IntRect{60, 20, 50, 100}));
 }
@@ -272,7 +272,7 @@ TEST_P(PanelMirror, CheckingSwapsInsideTheBoxAndUncheckingRestores)
     objects.FindObject(1)->SetSize(50, 30, false); // box is 200 x 50
     Select({1, 2});
     ObjectPanelValues panel{0, 0, 200, 50, false, c.horizontal, !c.horizontal, true};
-    objects.ApplyAttributes(panel);
+    commands.ApplyAttributes(panel);
     EXPECT_EQ(RectOf(Obj(1)), c.first);
     EXPECT_EQ(RectOf(Obj(2)), c.second);
     for (int32_t id : {1, 2}) {
@@ -283,7 +283,7 @@ TEST_P(PanelMirror, CheckingSwapsInsideTheBoxAndUncheckingRestores)
     EXPECT_EQ(objects.SelectionMirroredV, !c.horizontal);
 
     panel.MirrorH = panel.MirrorV = false;
-    objects.ApplyAttributes(panel);
+    commands.ApplyAttributes(panel);
     EXPECT_EQ(RectOf(Obj(1)), (IntRect{0, 0, 50, 30}));
     EXPECT_EQ(RectOf(Obj(2)), (IntRect{100, 0, 100, 50}));
     EXPECT_FALSE(Obj(1).MirrorH || Obj(1).MirrorV || Obj(2).MirrorH || Obj(2).MirrorV);
@@ -299,11 +299,11 @@ TEST_F(PanelTest, MirroringKeepsEachObjectsOwnTurnAgainstTheSelection)
 {
     objects.FindObject(2)->MirrorH = true;
     Select({1, 2});
-    objects.ApplyAttributes(ObjectPanelValues{0, 0, 200, 50, false, true, false, true});
+    commands.ApplyAttributes(ObjectPanelValues{0, 0, 200, 50, false, true, false, true});
     EXPECT_TRUE(Obj(1).MirrorH);
     EXPECT_FALSE(Obj(2).MirrorH); // toggled from its own state
     // Invert and Sichtbar apply to every selected object.
-    objects.ApplyAttributes(ObjectPanelValues{0, 0, 200, 50, true, true, false, false});
+    commands.ApplyAttributes(ObjectPanelValues{0, 0, 200, 50, true, true, false, false});
     EXPECT_TRUE(Obj(1).Invert && Obj(2).Invert);
     EXPECT_FALSE(Obj(1).Visible || Obj(2).Visible);
     EXPECT_TRUE(Obj(1).MirrorH); // unchanged: the selection stands mirrored already
@@ -314,13 +314,13 @@ TEST_F(PanelTest, ExtentsOutsideThePanelRangeAreRefused)
     Select({1, 2});
     history.calls.clear();
     for (auto [w, h] : {std::pair{0, 10}, {10, -3}, {100001, 10}}) {
-        EXPECT_THROW(objects.ApplyAttributes(ObjectPanelValues{0, 0, w, h}), LumoraError);
-        EXPECT_THROW(objects.ResizeSelection(ObjectPanelValues{0, 0, w, h}), LumoraError);
+        EXPECT_THROW(commands.ApplyAttributes(ObjectPanelValues{0, 0, w, h}), LumoraError);
+        EXPECT_THROW(commands.ResizeSelection(ObjectPanelValues{0, 0, w, h}), LumoraError);
     }
     EXPECT_EQ(RectOf(Obj(1)), (IntRect{0, 0, 50, 50}));
     EXPECT_TRUE(history.calls.empty());
     objects.DeselectAll();
-    objects.ApplyAttributes(ObjectPanelValues{0, 0, 0, 0}); // nothing selected: nothing
+    commands.ApplyAttributes(ObjectPanelValues{0, 0, 0, 0}); // nothing selected: nothing
 }
 
 TEST_F(PanelTest, HandlesResizeSeveralWithoutTouchingTheirFlags)
@@ -329,7 +329,7 @@ TEST_F(PanelTest, HandlesResizeSeveralWithoutTouchingTheirFlags)
     objects.FindObject(2)->SetSize(100, 100, false);
     Select({1, 2}); // box 200 x 100
     // Handle 5 dragged 50 to the right keeps the aspect: 250 x 125.
-    objects.ResizeSelection(ObjectPanelValues{0, 0, 250, 125, true, true, true, false});
+    commands.ResizeSelection(ObjectPanelValues{0, 0, 250, 125, true, true, true, false});
     EXPECT_EQ(RectOf(Obj(1)), (IntRect{0, 0, 125, 125}));
     EXPECT_EQ(RectOf(Obj(2)), (IntRect{125, 0, 125, 125}));
     EXPECT_FALSE(Obj(1).Invert || Obj(1).MirrorH || Obj(2).MirrorV);
@@ -337,7 +337,7 @@ TEST_F(PanelTest, HandlesResizeSeveralWithoutTouchingTheirFlags)
     EXPECT_EQ(objects.SelectionBox, (Box{0, 0, 250, 125}));
 
     Select({1}); // one object takes the check boxes as well
-    objects.ResizeSelection(ObjectPanelValues{1, 2, 3, 4, true, false, false, true});
+    commands.ResizeSelection(ObjectPanelValues{1, 2, 3, 4, true, false, false, true});
     EXPECT_EQ(RectOf(Obj(1)), (IntRect{1, 2, 3, 4}));
     EXPECT_TRUE(Obj(1).Invert);
 }
@@ -347,7 +347,7 @@ TEST_F(SelectionTest, DraggingMovesEverySelectedObject)
     BuildGroupScene();
     Select({2}, true); // group 10 with R2 and R3
     history.calls.clear();
-    objects.MoveSelection(5, -7);
+    commands.MoveSelection(5, -7);
     EXPECT_EQ(Obj(2).Left, 25);
     EXPECT_EQ(Obj(2).Top, 13);
     EXPECT_EQ(Obj(3).Left, 45);
@@ -355,7 +355,7 @@ TEST_F(SelectionTest, DraggingMovesEverySelectedObject)
     EXPECT_EQ((Box{Obj(10).Left, Obj(10).Top, Obj(10).Width, Obj(10).Height}), (Box{0, 0, -1, -1}));
     EXPECT_EQ(objects.SelectionBox, (Box{25, 13, 55, 43}));
     EXPECT_THAT(history.calls, ElementsAre("begin classic", "end classic"));
-    objects.MoveSelection(0, 0);
+    commands.MoveSelection(0, 0);
     EXPECT_EQ(history.calls.size(), 2u);
 }
 
@@ -366,17 +366,17 @@ TEST_F(SelectionTest, DepthSliderSetsTheDepthOfTheOneSelectedObject)
     objects.Append(std::make_unique<Tool_dm>(6, 3)); // a kind without a depth of its own
     Finish();
     Select({1});
-    objects.SetDepth(200);
+    commands.SetDepth(200);
     EXPECT_EQ(Obj(1).Depth, 200);
     EXPECT_TRUE(objects.Display.ShowDepth);
     EXPECT_EQ(objects.Display.Depth, 200);
     const uint8_t secondDepth = Obj(2).Depth;
     Select({1, 2});
-    objects.SetDepth(9);
+    commands.SetDepth(9);
     EXPECT_EQ(Obj(1).Depth, 200);
     EXPECT_EQ(Obj(2).Depth, secondDepth);
     Select({3});
-    objects.SetDepth(9);
+    commands.SetDepth(9);
     EXPECT_EQ(Obj(3).Depth, 0);
     EXPECT_EQ(std::count(history.calls.begin(), history.calls.end(), "begin classic"), 1);
 }

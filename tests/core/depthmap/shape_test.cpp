@@ -8,6 +8,7 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <ostream>
 
 #include <functional>
 #include <string>
@@ -106,6 +107,11 @@ struct LineCase
     bool mirrorH, mirrorV;
     bool rising;
 };
+
+void PrintTo(const LineCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class LineOrientation : public testing::TestWithParam<LineCase>
 {
@@ -281,6 +287,11 @@ struct ShapeCase
     std::string name;
     std::function<std::unique_ptr<Tool_dm>()> make;
 };
+
+void PrintTo(const ShapeCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class EveryShape : public testing::TestWithParam<ShapeCase>
 {

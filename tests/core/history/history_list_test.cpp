@@ -48,7 +48,7 @@ TEST_F(HistoryTest, TheStepLimitKeepsTheNewestSteps)
     Finish();
     Select({1});
     for (int32_t i = 1; i <= 25; ++i)
-        objects.MoveSelection(1, 0);
+        commands.MoveSelection(1, 0);
     EXPECT_EQ(objects.FindObject(1)->Left, 35);
     EXPECT_EQ(history.EntryCount(), 21);
     EXPECT_EQ(history.Entries()[0]->EntryKind, HO::kStart);
@@ -76,7 +76,7 @@ TEST_F(HistoryTest, TheStepLimitIsClamped)
     Finish();
     Select({1});
     for (int32_t i = 0; i < 5; ++i)
-        objects.MoveSelection(0, 1);
+        commands.MoveSelection(0, 1);
     EXPECT_EQ(history.EntryCount(), 4);
 }
 
@@ -86,12 +86,12 @@ TEST_F(HistoryTest, ANewEditAfterUndosDropsTheRedoBranch)
     Finish();
     Select({1});
     for (int32_t i = 0; i < 4; ++i)
-        objects.MoveSelection(10, 0);
+        commands.MoveSelection(10, 0);
     history.Undo(true);
     history.Undo(true);
     EXPECT_TRUE(history.CanRedo());
     EXPECT_EQ(objects.FindObject(1)->Left, 30);
-    objects.MoveSelection(0, 5);
+    commands.MoveSelection(0, 5);
     EXPECT_FALSE(history.CanRedo());
     EXPECT_EQ(history.EntryCount(), 4);
     history.Redo(true);
@@ -105,7 +105,7 @@ TEST_F(HistoryTest, UndoingACreationRemovesTheTopMostObject)
 {
     BuildScene();
     const int32_t count = objects.Count();
-    objects.AddObject(0, 0, 40, 40, 2);
+    commands.AddObject(0, 0, 40, 40, 2);
     ASSERT_EQ(objects.Count(), count + 1);
     EXPECT_EQ(objects.SelectedCount, 1);
     objects.SelectionMirroredH = true;
@@ -124,7 +124,7 @@ TEST_F(HistoryTest, UndoingTheDeletionOfAGroupMemberRestoresItAndItsGroup)
     BuildScene();
     const std::vector<int32_t> order = Ids();
     Select({8});
-    objects.DeleteSelection();
+    commands.DeleteSelection();
     EXPECT_EQ(objects.FindObjectIndex(12), -1); // left empty, removed
     history.Undo(true);
     EXPECT_EQ(Ids(), order);
@@ -133,7 +133,7 @@ TEST_F(HistoryTest, UndoingTheDeletionOfAGroupMemberRestoresItAndItsGroup)
     EXPECT_TRUE(objects.FindObject(8)->Selected);
 
     Select({4});
-    objects.DeleteSelection();
+    commands.DeleteSelection();
     EXPECT_EQ(MembersOf(11), QStringList({"5"}));
     history.Undo(true);
     EXPECT_EQ(Ids(), order);
@@ -145,7 +145,7 @@ TEST_F(HistoryTest, UndoingAnArrangeCommandRestoresListAndMemberOrder)
     BuildScene();
     const std::vector<int32_t> order = Ids();
     Select({3, 1});
-    objects.BringToFront();
+    commands.BringToFront();
     EXPECT_EQ(MembersOf(10), QStringList({"11", "6", "3"}));
     EXPECT_EQ(Ids().back(), 1);
     history.Undo(true);
@@ -162,7 +162,7 @@ TEST_F(HistoryTest, UndoRepaintsWhereTheObjectsWereAndWhereTheyGo)
     AddRect(1); // 10, 5, 20 x 15
     Finish();
     Select({1});
-    objects.MoveSelection(100, 0);
+    commands.MoveSelection(100, 0);
     editor.repaintAreas.clear();
     history.Undo(true);
     EXPECT_THAT(editor.repaintAreas, ElementsAre(Box{110, 5, 130, 20}, Box{10, 5, 30, 20}));
@@ -199,7 +199,7 @@ TEST_F(HistoryTest, ACancelledDialogLeavesNeitherAChangeNorAnEntry)
     BuildScene();
     const Records before = ExactRecords(objects);
     editor.dialogAnswer = false;
-    objects.EditObject(1, 1, 2, 2, true, true, true, false, true, objects.FindObjectIndex(5));
+    commands.EditObject(1, 1, 2, 2, true, true, true, false, true, objects.FindObjectIndex(5));
     EXPECT_EQ(Steps(), 0);
     EXPECT_TRUE(SameRecords(ExactRecords(objects), before));
 }
@@ -208,7 +208,7 @@ TEST_F(HistoryTest, EditingAnUnselectedObjectRecordsThatObject)
 {
     BuildScene();
     Select({1});
-    objects.EditObject(0, 0, 99, 99, false, false, false, true, false, objects.FindObjectIndex(7));
+    commands.EditObject(0, 0, 99, 99, false, false, false, true, false, objects.FindObjectIndex(7));
     history.Undo(true);
     EXPECT_EQ(objects.FindObject(7)->Width, 20);
     EXPECT_EQ(objects.FindObject(1)->Width, 20);
@@ -219,14 +219,14 @@ TEST_F(HistoryTest, EditsThatChangeNothingButTheSelectionLeaveNoStep)
     BuildScene();
     Select({7});
     const Box b = objects.SelectionBox;
-    objects.ApplyAttributes(ObjectPanelValues{b.Left, b.Top, b.Right - b.Left, b.Bottom - b.Top,
-                                              false, false, false, true});
-    objects.SetDepth(objects.FindObject(7)->Depth);
+    commands.ApplyAttributes(ObjectPanelValues{b.Left, b.Top, b.Right - b.Left, b.Bottom - b.Top,
+                                               false, false, false, true});
+    commands.SetDepth(objects.FindObject(7)->Depth);
     Select({12}, true);
-    objects.BringToFront(); // already the top-most
+    commands.BringToFront(); // already the top-most
     Select({1});
-    objects.UngroupSelection(); // no group: only the selection goes
-    objects.RemoveEmptyGroups();
+    commands.UngroupSelection(); // no group: only the selection goes
+    commands.RemoveEmptyGroups();
     EXPECT_EQ(Steps(), 0);
 }
 
@@ -235,10 +235,10 @@ TEST_F(HistoryTest, AfterRenumberingUndoActsOnTheSameObjects)
     BuildScene();
     const Records start = CanonicalRecords(objects);
     Select({2});
-    objects.DeleteSelection(); // the ellipse lives on in the history only
+    commands.DeleteSelection(); // the ellipse lives on in the history only
     Select({7});
-    objects.MoveSelection(0, 40);
-    objects.AddObject(300, 300, 340, 320, 1);
+    commands.MoveSelection(0, 40);
+    commands.AddObject(300, 300, 340, 320, 1);
     const Records edited = CanonicalRecords(objects);
 
     objects.RenumberObjects(); // as saving does
@@ -261,7 +261,7 @@ TEST_F(HistoryTest, AfterRenumberingUndoActsOnTheSameObjects)
     while (history.CanRedo())
         history.Redo(true);
     EXPECT_TRUE(SameRecords(CanonicalRecords(objects), edited));
-    objects.AddObject(0, 0, 10, 10, 1);
+    commands.AddObject(0, 0, 10, 10, 1);
     const std::vector<int32_t> after = Ids();
     EXPECT_EQ(std::set<int32_t>(after.begin(), after.end()).size(), after.size());
 }
@@ -272,14 +272,14 @@ TEST_F(HistoryTest, AnEditThatFailsLeavesTheObjectAndTheHistoryAsTheyWere)
     Select({6});
     const Records before = ExactRecords(objects);
     // A picture this wide cannot be built.
-    EXPECT_THROW(objects.EditObject(0, 0, 70000, 10, false, false, false, true, false,
-                                    objects.FindObjectIndex(6)),
+    EXPECT_THROW(commands.EditObject(0, 0, 70000, 10, false, false, false, true, false,
+                                     objects.FindObjectIndex(6)),
                  LumoraError);
-    EXPECT_THROW(objects.ApplyAttributes(ObjectPanelValues{0, 0, 70000, 10}), LumoraError);
+    EXPECT_THROW(commands.ApplyAttributes(ObjectPanelValues{0, 0, 70000, 10}), LumoraError);
     EXPECT_TRUE(SameRecords(ExactRecords(objects), before));
     EXPECT_FALSE(history.IsRecording());
     EXPECT_EQ(Steps(), 0);
-    objects.MoveSelection(1, 1); // recording goes on
+    commands.MoveSelection(1, 1); // recording goes on
     EXPECT_EQ(Steps(), 1);
 }
 
@@ -287,7 +287,7 @@ TEST_F(HistoryTest, ANewProjectRestartsTheHistory)
 {
     BuildScene();
     Select({1});
-    objects.MoveSelection(1, 1);
+    commands.MoveSelection(1, 1);
     objects.Reset();
     EXPECT_EQ(history.EntryCount(), 1);
     EXPECT_FALSE(history.CanUndo());

@@ -61,7 +61,7 @@ protected:
         switch (lastOp) {
         case 0:
         case 1:
-            objects.AddObject(x, y, x + 5 + Pick(120), y + 5 + Pick(90), kKinds[Pick(10)]);
+            commands.AddObject(x, y, x + 5 + Pick(120), y + 5 + Pick(90), kKinds[Pick(10)]);
             break;
         case 2: {
             if (objects.IsEmpty())
@@ -72,23 +72,23 @@ protected:
             editor.dialogEdit = nullptr;
             if (editor.dialogAnswer)
                 editor.dialogEdit = [this](Tool_dm& o) { o.Name = QString::number(Pick(1000)); };
-            objects.EditObject(Pick(400), Pick(300), 1 + Pick(200), 1 + Pick(200), Coin(), Coin(),
-                               Coin(), Pick(5) != 0, Coin(), index);
+            commands.EditObject(Pick(400), Pick(300), 1 + Pick(200), 1 + Pick(200), Coin(), Coin(),
+                                Coin(), Pick(5) != 0, Coin(), index);
             break;
         }
         case 3:
             if (!objects.IsEmpty()) {
                 const Box b = objects.SelectionBox;
-                objects.ApplyAttributes(
+                commands.ApplyAttributes(
                     ObjectPanelValues{b.Left + Pick(21) - 10, b.Top + Pick(21) - 10, 1 + Pick(300),
                                       1 + Pick(300), Coin(), Coin(), Coin(), Pick(4) != 0});
             }
             break;
         case 4:
-            objects.ResizeSelection(ObjectPanelValues{x, y, 1 + Pick(300), 1 + Pick(200)});
+            commands.ResizeSelection(ObjectPanelValues{x, y, 1 + Pick(300), 1 + Pick(200)});
             break;
         case 5:
-            objects.MoveSelection(Pick(41) - 20, Pick(41) - 20);
+            commands.MoveSelection(Pick(41) - 20, Pick(41) - 20);
             break;
         case 6:
             // The depth slider works on one object.
@@ -96,35 +96,35 @@ protected:
                 objects.DeselectAll();
                 objects.SelectObject(Pick(objects.Count()), false);
                 objects.ShowSelection();
-                objects.SetDepth(static_cast<uint8_t>(Pick(256)));
+                commands.SetDepth(static_cast<uint8_t>(Pick(256)));
             }
             break;
         case 7:
-            objects.BringToFront();
+            commands.BringToFront();
             break;
         case 8:
-            objects.SendToBack();
+            commands.SendToBack();
             break;
         case 9:
-            objects.BringForward();
+            commands.BringForward();
             break;
         case 10:
-            objects.SendBackward();
+            commands.SendBackward();
             break;
         case 11:
-            objects.GroupSelection();
+            commands.GroupSelection();
             break;
         case 12:
-            objects.UngroupSelection();
+            commands.UngroupSelection();
             break;
         case 13:
-            objects.DeleteSelection();
+            commands.DeleteSelection();
             break;
         case 14:
             if (Coin())
-                objects.PasteObjects(objects.CopySelection());
+                commands.PasteObjects(commands.CopySelection());
             else if (!objects.IsEmpty())
-                objects.RenameObject(Pick(objects.Count()), QStringLiteral("N%1").arg(Pick(99)));
+                commands.RenameObject(Pick(objects.Count()), QStringLiteral("N%1").arg(Pick(99)));
             break;
         }
     }

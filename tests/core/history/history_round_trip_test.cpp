@@ -22,7 +22,7 @@ struct OperationCase
 {
     const char* name;
     std::function<void(OperationRoundTrip&)> prepare; // selection, dialog answers
-    std::function<void(DepthObjects&)> edit;
+    std::function<void(DepthEditCommands&)> edit;
     int32_t entryKind;
 };
 
@@ -61,7 +61,7 @@ TEST_P(OperationRoundTrip, OneEntryWhoseUndoAndRedoRestoreTheList)
     const Records before = CanonicalRecords(objects);
     const int32_t stepsBefore = Steps();
 
-    c.edit(objects);
+    c.edit(commands);
     ASSERT_EQ(Steps(), stepsBefore + 1);
     ASSERT_EQ(history.Entries().back()->EntryKind, c.entryKind);
     EXPECT_EQ(history.Current(), history.EntryCount() - 1);
@@ -93,113 +93,115 @@ INSTANTIATE_TEST_SUITE_P(
     Table, OperationRoundTrip,
     testing::Values(
         OperationCase{"CreateRectangle", nullptr,
-                      [](DepthObjects& o) { o.AddObject(5, 5, 60, 40, 1); }, HO::kCreate},
+                      [](DepthEditCommands& c) { c.AddObject(5, 5, 60, 40, 1); }, HO::kCreate},
         OperationCase{"CreateGradient", nullptr,
-                      [](DepthObjects& o) { o.AddObject(70, 5, 10, 90, 7); }, HO::kCreate},
+                      [](DepthEditCommands& c) { c.AddObject(70, 5, 10, 90, 7); }, HO::kCreate},
         OperationCase{"CreateLine", nullptr,
-                      [](DepthObjects& o) { o.AddObject(10, 10, 80, 10, 3); }, HO::kCreate},
+                      [](DepthEditCommands& c) { c.AddObject(10, 10, 80, 10, 3); }, HO::kCreate},
         OperationCase{"EditWithDialog", [](OperationRoundTrip& t) { t.DialogRenames(); },
-                      [](DepthObjects& o) {
-                          o.EditObject(1, 2, 33, 44, true, false, true, true, true,
-                                       o.FindObjectIndex(5));
+                      [](DepthEditCommands& c) {
+                          c.EditObject(1, 2, 33, 44, true, false, true, true, true,
+                                       c.Objects().FindObjectIndex(5));
                       },
                       HO::kEditParams},
         OperationCase{"EditGroupMemberWithoutDialog", nullptr,
-                      [](DepthObjects& o) {
-                          o.EditObject(9, 9, 99, 99, false, true, false, false, false,
-                                       o.FindObjectIndex(6));
+                      [](DepthEditCommands& c) {
+                          c.EditObject(9, 9, 99, 99, false, true, false, false, false,
+                                       c.Objects().FindObjectIndex(6));
                       },
                       HO::kEditParams},
-        OperationCase{
-            "Rename", nullptr,
-            [](DepthObjects& o) { o.RenameObject(o.FindObjectIndex(11), QStringLiteral("Turm")); },
-            HO::kEditParams},
-        OperationCase{
-            "Scale", nullptr,
-            [](DepthObjects& o) { o.ScaleObject(600, 450, 300, 225, o.FindObjectIndex(2)); },
-            HO::kEditParams},
+        OperationCase{"Rename", nullptr,
+                      [](DepthEditCommands& c) {
+                          c.RenameObject(c.Objects().FindObjectIndex(11), QStringLiteral("Turm"));
+                      },
+                      HO::kEditParams},
+        OperationCase{"Scale", nullptr,
+                      [](DepthEditCommands& c) {
+                          c.ScaleObject(600, 450, 300, 225, c.Objects().FindObjectIndex(2));
+                      },
+                      HO::kEditParams},
         OperationCase{"PanelOne", [](OperationRoundTrip& t) { t.SelectIds({4}); },
-                      [](DepthObjects& o) { o.ApplyAttributes(Panel(3, 4, 50, 60)); },
+                      [](DepthEditCommands& c) { c.ApplyAttributes(Panel(3, 4, 50, 60)); },
                       HO::kClassic},
         OperationCase{"PanelSeveralMirrored",
                       [](OperationRoundTrip& t) {
                           t.SelectIds({1, 2, 10}, true);
                       },
-                      [](DepthObjects& o) {
-                          const Box b = o.SelectionBox;
-                          o.ApplyAttributes(Panel(b.Left, b.Top, 400, 300, true));
+                      [](DepthEditCommands& c) {
+                          const Box b = c.Objects().SelectionBox;
+                          c.ApplyAttributes(Panel(b.Left, b.Top, 400, 300, true));
                       },
                       HO::kClassic},
         OperationCase{"Handles",
                       [](OperationRoundTrip& t) {
                           t.SelectIds({1, 7});
                       },
-                      [](DepthObjects& o) { o.ResizeSelection(Panel(0, 0, 300, 200)); },
+                      [](DepthEditCommands& c) { c.ResizeSelection(Panel(0, 0, 300, 200)); },
                       HO::kClassic},
         OperationCase{"Move", [](OperationRoundTrip& t) { t.SelectIds({3}, true); },
-                      [](DepthObjects& o) { o.MoveSelection(-15, 25); }, HO::kClassic},
+                      [](DepthEditCommands& c) { c.MoveSelection(-15, 25); }, HO::kClassic},
         OperationCase{"Depth", [](OperationRoundTrip& t) { t.SelectIds({5}); },
-                      [](DepthObjects& o) { o.SetDepth(3); }, HO::kClassic},
+                      [](DepthEditCommands& c) { c.SetDepth(3); }, HO::kClassic},
         OperationCase{"ToFront",
                       [](OperationRoundTrip& t) {
                           t.SelectIds({1, 4});
                       },
-                      [](DepthObjects& o) { o.BringToFront(); }, HO::kHierarchy},
+                      [](DepthEditCommands& c) { c.BringToFront(); }, HO::kHierarchy},
         OperationCase{"ToBack",
                       [](OperationRoundTrip& t) {
                           t.SelectIds({7, 6});
                       },
-                      [](DepthObjects& o) { o.SendToBack(); }, HO::kHierarchy},
+                      [](DepthEditCommands& c) { c.SendToBack(); }, HO::kHierarchy},
         OperationCase{"Forward",
                       [](OperationRoundTrip& t) {
                           t.SelectIds({10, 3});
                       },
-                      [](DepthObjects& o) { o.BringForward(); }, HO::kHierarchy},
+                      [](DepthEditCommands& c) { c.BringForward(); }, HO::kHierarchy},
         OperationCase{"Backward",
                       [](OperationRoundTrip& t) {
                           t.SelectIds({12, 5});
                       },
-                      [](DepthObjects& o) { o.SendBackward(); }, HO::kHierarchy},
+                      [](DepthEditCommands& c) { c.SendBackward(); }, HO::kHierarchy},
         OperationCase{"GroupTopLevel",
                       [](OperationRoundTrip& t) {
                           t.SelectIds({1, 7});
                       },
-                      [](DepthObjects& o) { o.GroupSelection(); }, HO::kGroup},
+                      [](DepthEditCommands& c) { c.GroupSelection(); }, HO::kGroup},
         OperationCase{"GroupAcrossGroups",
                       [](OperationRoundTrip& t) {
                           t.SelectIds({4, 8});
                       },
-                      [](DepthObjects& o) { o.GroupSelection(); }, HO::kGroup},
+                      [](DepthEditCommands& c) { c.GroupSelection(); }, HO::kGroup},
         OperationCase{"GroupInsideAGroup",
                       [](OperationRoundTrip& t) {
                           t.SelectIds({3, 6});
                       },
-                      [](DepthObjects& o) { o.GroupSelection(); }, HO::kGroup},
+                      [](DepthEditCommands& c) { c.GroupSelection(); }, HO::kGroup},
         OperationCase{"Ungroup", [](OperationRoundTrip& t) { t.SelectIds({10}); },
-                      [](DepthObjects& o) { o.UngroupSelection(); }, HO::kGroup},
+                      [](DepthEditCommands& c) { c.UngroupSelection(); }, HO::kGroup},
         OperationCase{"UngroupNested", [](OperationRoundTrip& t) { t.SelectIds({11}); },
-                      [](DepthObjects& o) { o.UngroupSelection(); }, HO::kGroup},
+                      [](DepthEditCommands& c) { c.UngroupSelection(); }, HO::kGroup},
         OperationCase{"UngroupSingleMembers",
                       [](OperationRoundTrip& t) {
                           t.SelectIds({4, 8});
                       },
-                      [](DepthObjects& o) { o.UngroupSelection(); }, HO::kGroup},
+                      [](DepthEditCommands& c) { c.UngroupSelection(); }, HO::kGroup},
         OperationCase{"RemoveEmptyGroups", [](OperationRoundTrip& t) { t.AddEmptyGroup(); },
-                      [](DepthObjects& o) { o.RemoveEmptyGroups(); }, HO::kGroup},
+                      [](DepthEditCommands& c) { c.RemoveEmptyGroups(); }, HO::kGroup},
         OperationCase{"DeleteMember", [](OperationRoundTrip& t) { t.SelectIds({5}); },
-                      [](DepthObjects& o) { o.DeleteSelection(); }, HO::kDelete},
+                      [](DepthEditCommands& c) { c.DeleteSelection(); }, HO::kDelete},
         OperationCase{"DeleteLastMember", [](OperationRoundTrip& t) { t.SelectIds({8}); },
-                      [](DepthObjects& o) { o.DeleteSelection(); }, HO::kDelete},
+                      [](DepthEditCommands& c) { c.DeleteSelection(); }, HO::kDelete},
         OperationCase{"DeleteGroupAndMore",
                       [](OperationRoundTrip& t) {
                           t.SelectIds({11, 1, 7, 3});
                       },
-                      [](DepthObjects& o) { o.DeleteSelection(); }, HO::kDelete},
+                      [](DepthEditCommands& c) { c.DeleteSelection(); }, HO::kDelete},
         OperationCase{"Paste",
                       [](OperationRoundTrip& t) {
                           t.SelectIds({10, 2});
                       },
-                      [](DepthObjects& o) { o.PasteObjects(o.CopySelection()); }, HO::kPaste}),
+                      [](DepthEditCommands& c) { c.PasteObjects(c.CopySelection()); }, HO::kPaste}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -1,93 +1,18 @@
 #pragma once
-// A depth-object list with its undo history and a recording editor, a
-// scene of several kinds with nested groups, and the list read back as the
-// objects' stored records: exactly, or with the selection left out and the
-// ids replaced by list positions (renumbering relabels objects without
-// changing them).
-#include "core/depthmap/depth_test_support.h"
-#include "depthmap/depth_objects.h"
-#include "depthmap/tool_dm_group.h"
+// A depth-object list with its undo history, its commands and a recording
+// editor, and a scene of several kinds with nested groups.
+#include "depthmap/depth_edit_commands.h"
 #include "history/history_list_dm.h"
-#include "stream/project_stream_writer.h"
-
-#include <gtest/gtest.h>
-
-#include <QStringList>
-#include <unordered_map>
-#include <vector>
+#include "support/depth_records.h"
+#include "support/depth_scene.h"
 
 namespace lumora::testing_support {
 
-using Records = std::vector<std::vector<uint8_t>>;
-
-inline std::vector<uint8_t> RecordOf(const Tool_dm& object)
-{
-    ProjectStreamWriter writer;
-    writer.WriteInt32(object.Kind);
-    object.SaveToStream(writer);
-    return writer.TakeData();
-}
-
-// Every object as the project file stores it, in list order.
-inline Records ExactRecords(const DepthObjects& objects)
-{
-    Records records;
-    for (const auto& object : objects.Items())
-        records.push_back(RecordOf(*object));
-    return records;
-}
-
-// The same with Selected cleared and every id (own, parent, members)
-// replaced by the object's list position + 1.
-inline Records CanonicalRecords(const DepthObjects& objects)
-{
-    std::unordered_map<int32_t, int32_t> position;
-    for (int32_t i = 0; i < objects.Count(); ++i)
-        position.try_emplace(objects.At(i)->Id, i + 1);
-    const auto relabel = [&](int32_t id) {
-        const auto it = position.find(id);
-        return it == position.end() ? -1000 - id : it->second;
-    };
-    Records records;
-    for (const auto& object : objects.Items()) {
-        auto copy = object->Clone(relabel(object->Id));
-        copy->Selected = false;
-        if (copy->ParentId != -1)
-            copy->ParentId = relabel(copy->ParentId);
-        if (auto* group = dynamic_cast<Tool_dm_Group*>(copy.get())) {
-            QStringList members;
-            for (int32_t id : group->MemberIds())
-                members.append(QString::number(relabel(id)));
-            group->Members = members;
-        }
-        records.push_back(RecordOf(*copy));
-    }
-    return records;
-}
-
-// Equal lists of records; otherwise which object differs first.
-inline testing::AssertionResult SameRecords(const Records& actual, const Records& expected)
-{
-    if (actual == expected)
-        return testing::AssertionSuccess();
-    if (actual.size() != expected.size())
-        return testing::AssertionFailure()
-               << actual.size() << " objects where " << expected.size() << " were expected";
-    for (size_t i = 0; i < actual.size(); ++i) {
-        if (actual[i] != expected[i])
-            return testing::AssertionFailure() << "the record at index " << i << " differs";
-    }
-    return testing::AssertionFailure();
-}
-
-class HistoryTest : public testing::Test
+class HistoryTest : public DepthSceneTest
 {
 protected:
-    DepthObjects objects;
-    FakeEditor editor;
     HistoryList_dm history{objects};
-
-    void SetUp() override { objects.SetUi(&editor); }
+    DepthEditCommands commands{objects};
 
     Tool_dm& AddKind(int32_t kind, int32_t id, IntRect r, int32_t parent = -1)
     {
@@ -102,21 +27,9 @@ protected:
     {
         return AddKind(1, id, IntRect{10 * id, 5 * id, 20, 15}, parent);
     }
-    Tool_dm_Group& AddGroup(int32_t id, QStringList members, int32_t parent = -1)
-    {
-        auto g = std::make_unique<Tool_dm_Group>(id);
-        g->Name = QStringLiteral("G%1").arg(id);
-        g->Members = std::move(members);
-        g->ParentId = parent;
-        Tool_dm_Group& ref = *g;
-        objects.Append(std::move(g));
-        return ref;
-    }
     void Finish()
     {
-        objects.NormalizeOrder();
-        objects.LastObjectId = objects.MaxObjectId();
-        objects.RebuildTree();
+        FinishScene();
         history.Restart();
     }
     // R1, ellipse 2, group 10 {R3, group 11 {line 4, polygon 5}, gradient
@@ -135,25 +48,6 @@ protected:
         AddRect(8, 12);
         AddGroup(12, {"8"});
         Finish();
-    }
-    void Select(std::initializer_list<int32_t> ids, bool withGroup = false)
-    {
-        objects.DeselectAll();
-        for (int32_t id : ids)
-            objects.SelectObject(objects.FindObjectIndex(id), withGroup);
-        objects.ShowSelection();
-    }
-    std::vector<int32_t> Ids() const
-    {
-        std::vector<int32_t> ids;
-        for (const auto& o : objects.Items())
-            ids.push_back(o->Id);
-        return ids;
-    }
-    QStringList MembersOf(int32_t groupId) const
-    {
-        const auto* g = dynamic_cast<const Tool_dm_Group*>(objects.FindObject(groupId));
-        return g ? g->Members : QStringList{QStringLiteral("(no group)")};
     }
     int32_t Steps() const { return history.EntryCount() - 1; }
 };

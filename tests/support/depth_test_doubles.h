@@ -9,6 +9,7 @@
 
 #include <QStringList>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -71,6 +72,23 @@ public:
     void EndHierarchy() override { calls.push_back("end hierarchy"); }
     void BeginGroup() override { calls.push_back("begin group"); }
     void EndGroup() override { calls.push_back("end group"); }
+    void BeginComposerSize() override { calls.push_back("begin composer"); }
+    void EndComposerSize() override { calls.push_back("end composer"); }
+    // A dropped entry leaves nothing recorded, so its begin goes again; a
+    // dropped edit entry is what a cancelled dialog ends with.
+    void DropPending() noexcept override
+    {
+        for (auto it = calls.rbegin(); it != calls.rend(); ++it) {
+            if (*it == "begin") {
+                calls.push_back("end cancel");
+                return;
+            }
+            if (it->rfind("begin ", 0) == 0) {
+                calls.erase(std::next(it).base());
+                return;
+            }
+        }
+    }
     void AddCreate() override { calls.push_back("create"); }
     void AddDelete() override { calls.push_back("delete"); }
     void AddPaste() override { calls.push_back("paste"); }

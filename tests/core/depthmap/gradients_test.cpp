@@ -13,6 +13,7 @@
 #include "picture_test_support.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 #include <cfenv>
 #include <cmath>
@@ -50,6 +51,11 @@ struct AxisCase
     bool alongX;        // the grey changes from column to column
     bool fromStartSide; // step 0 carries StartDepth
 };
+
+void PrintTo(const AxisCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class LinearAxis : public testing::TestWithParam<AxisCase>
 {
@@ -121,6 +127,11 @@ struct DiagonalCase
 {
     int w, h, angle;
 };
+
+void PrintTo(const DiagonalCase& c, std::ostream* os)
+{
+    *os << c.w << " x " << c.h << " at " << c.angle << " degrees";
+}
 
 class LinearDiagonal : public testing::TestWithParam<DiagonalCase>
 {
@@ -246,6 +257,11 @@ struct EllipseCase
     bool mirrorH, mirrorV;
     int drawnAs; // 0 right edge, 90 top, 180 left, 270 bottom
 };
+
+void PrintTo(const EllipseCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class HalfEllipse : public testing::TestWithParam<EllipseCase>
 {
@@ -442,6 +458,11 @@ struct KindCase
     Maker make;
     bool keyed; // copied leaving out the transparent value
 };
+
+void PrintTo(const KindCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 template <typename T> Maker Make(std::function<void(T&)> setup = nullptr)
 {
