@@ -1,7 +1,7 @@
 #!/bin/sh
 # Takes a screenshot of each of the three stage windows (depth map, tile
-# map, afterburner) under a virtual X display and writes them to
-# docs/screenshots/. Installs Xvfb, xauth, ImageMagick and xdotool when
+# map, afterburner), of the welcome screen and of the picture library
+# window under a virtual X display and writes them to docs/screenshots/. Installs Xvfb, xauth, ImageMagick and xdotool when
 # they are missing (as root on Debian). LUMORA_BUILD_DIR names a build
 # folder that is already built; without it the release preset is built.
 set -e
@@ -19,7 +19,7 @@ build="${LUMORA_BUILD_DIR:-}"
 if [ -z "$build" ]; then
   build=build/release
   cmake --preset release >/dev/null
-  cmake --build --preset release --target lumora lumora-render
+  cmake --build --preset release --target lumora lumora-render lumora-show-window
 fi
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT

@@ -76,7 +76,8 @@ public:
 
     // The preferences' "Import Language...": copies the file into folder,
     // asking before an existing file is replaced, then scans again.
-    // Throws LumoraError when the copy fails.
+    // Throws LumoraError, before anything is asked or copied, for a file
+    // that is no valid language file, and when the copy fails.
     ImportResult ImportLanguage(const QString& source, const QString& folder,
                                 const std::function<bool(const QString& target)>& confirmOverwrite,
                                 LanguageWidgets& widgets);

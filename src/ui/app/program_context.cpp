@@ -6,10 +6,15 @@
 #include "project/project.h"
 #include "project/project_file.h"
 #include "project/render_stereogram.h"
+#include "rendering/lumo_pixelengine.h"
 #include "ui/afterburner/tnachbrenner.h"
 #include "ui/app/file_dialogs.h"
+#include "ui/app/tlibinfo.h"
+#include "ui/app/tlibrary_form.h"
 #include "ui/app/tmessage_form.h"
+#include "ui/app/tprefs.h"
 #include "ui/app/tprogress_form.h"
+#include "ui/app/twelcomescreen.h"
 #include "ui/depthmap/tvorlage.h"
 #include "ui/project/tneuesproj.h"
 #include "ui/rendering/trender_opt.h"
@@ -71,6 +76,10 @@ ProgramContext::~ProgramContext()
     project_->SetObserver(nullptr);
     project_->Tiles.SetUi(nullptr);
     project_->Afterburner.SetUi(nullptr);
+    library_.reset();
+    libInfo_.reset();
+    welcome_.reset();
+    prefs_.reset();
     progress_.reset();
     message_.reset();
     neuesProj_.reset();
@@ -101,10 +110,18 @@ void ProgramContext::CreateWindows(const std::function<void(const QString&)>& st
     renderOptions_ = std::make_unique<TRender_opt>();
     status(QStringLiteral("Creating Progress..."));
     stereoProg_ = std::make_unique<TStereo_Prog>();
+    status(QStringLiteral("Creating Settings..."));
+    prefs_ = std::make_unique<TPrefs>(*this);
     status(QStringLiteral("Creating New Project dialog..."));
     neuesProj_ = std::make_unique<TNeuesProj>();
     status(QStringLiteral("Creating Message Window..."));
     message_ = std::make_unique<TMessage_Form>();
+    status(QStringLiteral("Creating Welcome Screen..."));
+    welcome_ = std::make_unique<TWelcomeScreen>();
+    status(QStringLiteral("Creating Library Window..."));
+    library_ = std::make_unique<TLibrary_Form>(*this);
+    status(QStringLiteral("Creating Library Info Window..."));
+    libInfo_ = std::make_unique<TLibInfo>();
     status(QStringLiteral("Creating Progress Window..."));
     progress_ = std::make_unique<TProgress_Form>(languages_.Texts());
 
@@ -150,8 +167,36 @@ void ProgramContext::ShowFirst(const QStringList& arguments)
     vorlage_->activateWindow();
     RepaintStages();
     UpdateCommandStates();
+    skipSavingSettings_ = false;
     if (!arguments.isEmpty() && QFileInfo(arguments.constFirst()).isFile())
         OpenCommand(arguments.constFirst(), *vorlage_);
+    else if (!settings_.WelcomeDialog)
+        ShowWelcomeScreen();
+}
+
+void ProgramContext::ShowWelcomeScreen()
+{
+    welcome_->SetDontShowAgain(settings_.WelcomeDialog);
+    const TWelcomeScreen::Choice choice =
+        welcome_->Execute({[this] { return NewProject(*vorlage_); },
+                           [this] { return ChooseProjectToOpen(*vorlage_); }});
+    settings_.WelcomeDialog = welcome_->DontShowAgain();
+    prefs_->SetStartDialogShown(!settings_.WelcomeDialog);
+    switch (choice) {
+    case TWelcomeScreen::Choice::OpenProject:
+        OpenCommand(welcome_->ChosenProject(), *vorlage_);
+        break;
+    case TWelcomeScreen::Choice::GettingStarted:
+        // The help window shows the page once it exists.
+        break;
+    case TWelcomeScreen::Choice::Ende:
+        skipSavingSettings_ = true;
+        vorlage_->close();
+        break;
+    case TWelcomeScreen::Choice::Start:
+    case TWelcomeScreen::Choice::NewProject:
+        break;
+    }
 }
 
 StageWindow& ProgramContext::Window(Stage stage) const
@@ -217,15 +262,22 @@ bool ProgramContext::SaveAs(StageWindow& from)
 
 void ProgramContext::Open(StageWindow& from)
 {
-    const QString path =
-        dialogs_->OpenFileName(&from, settings_.Folders.InitialFolder(DialogFolder::OpenProject),
-                               {QString::fromLatin1(kProjectFileFilter)});
+    const QString path = ChooseProjectToOpen(from);
     if (path.isEmpty())
         return;
-    settings_.Folders.RecordChosenFile(DialogFolder::OpenProject, path);
     if (!AskUnsavedChanges())
         return;
     OpenCommand(path, from);
+}
+
+QString ProgramContext::ChooseProjectToOpen(StageWindow& from)
+{
+    const QString path =
+        dialogs_->OpenFileName(&from, settings_.Folders.InitialFolder(DialogFolder::OpenProject),
+                               {QString::fromLatin1(kProjectFileFilter)});
+    if (!path.isEmpty())
+        settings_.Folders.RecordChosenFile(DialogFolder::OpenProject, path);
+    return path;
 }
 
 bool ProgramContext::OpenCommand(const QString& path, StageWindow& from)
@@ -260,10 +312,10 @@ bool ProgramContext::OpenCommand(const QString& path, StageWindow& from)
     return true;
 }
 
-void ProgramContext::NewProject(StageWindow& from)
+bool ProgramContext::NewProject(StageWindow& from)
 {
     if (!AskUnsavedChanges())
-        return;
+        return false;
     NewProjectDialogModel model;
     model.Width = settings_.NewProject_width;
     model.Height = settings_.NewProject_height;
@@ -272,7 +324,7 @@ void ProgramContext::NewProject(StageWindow& from)
     model.Aspect2 = settings_.NewProject_aspect2;
     model.SettingsLoaded();
     if (!neuesProj_->Execute(model))
-        return;
+        return false;
     settings_.NewProject_width = model.Width;
     settings_.NewProject_height = model.Height;
     settings_.NewProject_aspectratio = model.Preset;
@@ -286,6 +338,7 @@ void ProgramContext::NewProject(StageWindow& from)
     ShowStage(*vorlage_, from);
     RepaintStages();
     UpdateCommandStates();
+    return true;
 }
 
 bool ProgramContext::AskUnsavedChanges()
@@ -327,6 +380,25 @@ void ProgramContext::RenderOptionsCommand(StageWindow& from)
 {
     if (renderOptions_->Execute(*project_) && from.WindowStage() == Stage::TileMap)
         from.RepaintStage();
+    UpdateCommandStates();
+}
+
+void ProgramContext::PreferencesCommand()
+{
+    prefs_->Execute();
+}
+
+bool ProgramContext::Show_Library(const QString& folder, const QString& caption,
+                                  std::unique_ptr<TPixelEngine>& picture)
+{
+    return library_->Show_Library(folder, caption, picture);
+}
+
+void ProgramContext::LanguageApplied()
+{
+    settings_.Language = languages_.CurrentLanguageName();
+    UpdateCaption();
+    RepaintStages();
     UpdateCommandStates();
 }
 
@@ -394,8 +466,10 @@ bool ProgramContext::CloseQuery(StageWindow& from)
 void ProgramContext::EndProgram()
 {
     shuttingDown_ = true;
-    SavePlacement();
-    store_.SaveSettings(settings_);
+    if (!skipSavingSettings_) {
+        SavePlacement();
+        store_.SaveSettings(settings_);
+    }
     for (StageWindow* window :
          {static_cast<StageWindow*>(vorlage_.get()), static_cast<StageWindow*>(kachel_.get()),
           static_cast<StageWindow*>(nachbrenner_.get())}) {
@@ -460,7 +534,9 @@ QWidget* ProgramContext::LanguageWindow(const QString& name) const
          {static_cast<QWidget*>(vorlage_.get()), static_cast<QWidget*>(kachel_.get()),
           static_cast<QWidget*>(nachbrenner_.get()), static_cast<QWidget*>(renderOptions_.get()),
           static_cast<QWidget*>(stereoProg_.get()), static_cast<QWidget*>(neuesProj_.get()),
-          static_cast<QWidget*>(message_.get()), static_cast<QWidget*>(progress_.get())}) {
+          static_cast<QWidget*>(message_.get()), static_cast<QWidget*>(progress_.get()),
+          static_cast<QWidget*>(prefs_.get()), static_cast<QWidget*>(welcome_.get()),
+          static_cast<QWidget*>(library_.get()), static_cast<QWidget*>(libInfo_.get())}) {
         if (window && window->objectName().compare(name, Qt::CaseInsensitive) == 0)
             return window;
     }

@@ -30,13 +30,18 @@ class FileDialogs;
 class HistoryList_dm;
 class Project;
 class TKachel;
+class TLibInfo;
+class TLibrary_Form;
 class TMessage_Form;
 class TNachbrenner;
 class TNeuesProj;
+class TPixelEngine;
+class TPrefs;
 class TProgress_Form;
 class TRender_opt;
 class TStereo_Prog;
 class TVorlage;
+class TWelcomeScreen;
 
 // "Lumora Release 2 - " + the project's name.
 inline constexpr char kCaptionPrefix[] = "Lumora Release 2 - ";
@@ -76,7 +81,8 @@ public:
     // "Language"); answers whether a valid language file was found.
     bool LoadLanguage();
     // The first showing of the depth-map window: caption, then the project
-    // named by the first argument when that is an existing file.
+    // named by the first argument when that is an existing file, otherwise
+    // the welcome screen unless it was switched off.
     void ShowFirst(const QStringList& arguments);
 
     TVorlage& Vorlage() const { return *vorlage_; }
@@ -84,6 +90,10 @@ public:
     TNachbrenner& Nachbrenner() const { return *nachbrenner_; }
     TMessage_Form& MessageForm() const { return *message_; }
     TProgress_Form& ProgressForm() const { return *progress_; }
+    TPrefs& Prefs() const { return *prefs_; }
+    TWelcomeScreen& WelcomeScreen() const { return *welcome_; }
+    TLibrary_Form& LibraryForm() const { return *library_; }
+    TLibInfo& LibInfo() const { return *libInfo_; }
     StageWindow& Window(Stage stage) const;
     // The stage window the user sees.
     StageWindow& CurrentWindow() const { return *current_; }
@@ -97,8 +107,11 @@ public:
     bool Save(StageWindow& from);
     bool SaveAs(StageWindow& from);
     void Open(StageWindow& from);
+    // The open dialog for project files; the chosen file or nothing.
+    QString ChooseProjectToOpen(StageWindow& from);
     bool OpenCommand(const QString& path, StageWindow& from);
-    void NewProject(StageWindow& from);
+    // Answers whether a new project was made ("OK" in its dialog).
+    bool NewProject(StageWindow& from);
     // Only when the project is modified: Yes saves (and answers whether it
     // did), No answers true, Cancel false.
     bool AskUnsavedChanges();
@@ -107,6 +120,17 @@ public:
     // window, switches to the afterburner.
     void RenderCommand(StageWindow& from);
     void RenderOptionsCommand(StageWindow& from);
+    // "Voreinstellungen...".
+    void PreferencesCommand();
+
+    // The picture library window over the libraries of folder; see
+    // TLibrary_Form::Show_Library.
+    bool Show_Library(const QString& folder, const QString& caption,
+                      std::unique_ptr<TPixelEngine>& picture);
+
+    // After a language file was applied: the setting "Language" follows
+    // the applied language and the windows show the texts anew.
+    void LanguageApplied();
 
     // The window switching; the afterburner asks NeuRendern first when
     // tiles exist and the stereogram is out of date.
@@ -141,6 +165,7 @@ private:
     QWidget* LanguageWindow(const QString& name) const;
     void ShowStage(StageWindow& target, StageWindow& from);
     bool RenderPipeline();
+    void ShowWelcomeScreen();
     void EndProgram();
     void SavePlacement();
     void ApplyPlacement();
@@ -164,8 +189,14 @@ private:
     std::unique_ptr<TNeuesProj> neuesProj_;
     std::unique_ptr<TMessage_Form> message_;
     std::unique_ptr<TProgress_Form> progress_;
+    std::unique_ptr<TPrefs> prefs_;
+    std::unique_ptr<TWelcomeScreen> welcome_;
+    std::unique_ptr<TLibInfo> libInfo_;
+    std::unique_ptr<TLibrary_Form> library_;
     StageWindow* current_ = nullptr;
 
+    // Set by "Ende" on the welcome screen: the settings are not saved.
+    bool skipSavingSettings_ = false;
     bool shuttingDown_ = false;
     bool ended_ = false;
     std::function<void()> onEnded_;
