@@ -1,12 +1,5 @@
 # The language files and picture libraries of the installation, written by
 # lumora-assets from assets/languages/<language>/*.txt and assets/library/<folder>/*.txt.
-target_sources(lumora-assets PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/data_file_commands.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/language_file_writer.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/library_generators.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/library_source.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/library_writer.cpp)
-target_link_libraries(lumora-assets PRIVATE lumora_core_app)
 
 # Each language is a folder of source parts, joined in name order (the
 # first holds the Header); each window group keeps its own part.
@@ -47,7 +40,6 @@ add_custom_target(lumora_library_files ALL DEPENDS ${LUMORA_LIBRARY_FILES})
 
 # The desktop program's own files: the editor's cursors, the splash
 # picture, the help start page and the folder the picture dialogs start in.
-target_sources(lumora-assets PRIVATE ${CMAKE_CURRENT_LIST_DIR}/shell_assets.cpp)
 set(LUMORA_CURSOR_NAMES Basic R_primitive E_primitive L_primitive N_primitive T_primitive
   R_gradient E_gradient R_image R_3DTool Hand Eyedropper HourGlass Link Marquee)
 set(LUMORA_CURSOR_FILES)

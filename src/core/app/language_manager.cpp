@@ -259,9 +259,13 @@ bool LanguageManager::ChooseItem(int item, LanguageWidgets& widgets)
     const LanguageListEntry& entry = entries_[static_cast<size_t>(item)];
     if (entry.DisplayName == currentName_)
         return false;
+    // A file that no longer reads changes nothing, not even the name that
+    // is stored at exit.
+    if (!ApplyLanguage(entry.Path, true, widgets))
+        return false;
     currentName_ = entry.DisplayName;
     selectedItem_ = item;
-    return ApplyLanguage(entry.Path, true, widgets);
+    return true;
 }
 
 ImportResult

@@ -2,13 +2,13 @@
 
 #include "app/environment_check.h"
 #include "history/history_list_dm.h"
-#include "project/new_project_dialog_model.h"
 #include "project/project.h"
-#include "project/project_file.h"
 #include "project/render_stereogram.h"
 #include "rendering/lumo_pixelengine.h"
 #include "ui/afterburner/tnachbrenner.h"
+#include "ui/app/busy_cursor.h"
 #include "ui/app/file_dialogs.h"
+#include "ui/app/project_file_commands.h"
 #include "ui/app/tlibinfo.h"
 #include "ui/app/tlibrary_form.h"
 #include "ui/app/tmessage_form.h"
@@ -22,7 +22,6 @@
 #include "ui/tilemap/tkachel.h"
 #include "ui/widgets/language_binding.h"
 
-#include <QApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
@@ -34,25 +33,6 @@ namespace {
 // The depth-map window's size before any placement was stored.
 constexpr int kDefaultWindowWidth = 900;
 constexpr int kDefaultWindowHeight = 680;
-
-// The busy cursor for the length of a blocking operation.
-class BusyCursor
-{
-public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { Restore(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-    void Restore()
-    {
-        if (active_)
-            QApplication::restoreOverrideCursor();
-        active_ = false;
-    }
-
-private:
-    bool active_ = true;
-};
 
 QString ErrorText(const std::exception& e)
 {
@@ -66,7 +46,8 @@ ProgramContext::ProgramContext(QString programDirectory, QString settingsFile)
       store_(settingsFile.isEmpty() ? SettingsStore() : SettingsStore(settingsFile)),
       project_(std::make_unique<Project>()),
       history_(std::make_unique<HistoryList_dm>(project_->Depth)), tileRandom_(random_),
-      dialogs_(std::make_unique<StandardFileDialogs>())
+      dialogs_(std::make_unique<StandardFileDialogs>()),
+      files_(std::make_unique<ProjectFileCommands>(*this))
 {
     project_->SetObserver(this);
 }
@@ -224,132 +205,45 @@ void ProgramContext::Tell(const QString& text)
 
 bool ProgramContext::Save(StageWindow& from)
 {
-    if (project_->FilePath.isEmpty())
-        return SaveAs(from);
-    BusyCursor busy;
-    try {
-        SaveProject(*project_, project_->FilePath, settings_.Project_image_quality,
-                    progress_.get());
-    } catch (const LumoraError& e) {
-        busy.Restore();
-        Tell(ErrorText(e));
-        return false;
-    }
-    UpdateCaption();
-    UpdateCommandStates();
-    return true;
+    return files_->Save(from);
 }
 
 bool ProgramContext::SaveAs(StageWindow& from)
 {
-    const SaveFileChoice choice = dialogs_->SaveFileName(
-        &from, settings_.Folders.InitialFolder(DialogFolder::SaveProject),
-        {QString::fromLatin1(kProjectFileFilter)}, QString::fromLatin1(kProjectFileExtension));
-    if (choice.FileName.isEmpty())
-        return false;
-    QString path = choice.FileName;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QLatin1Char('.') + QLatin1String(kProjectFileExtension);
-    settings_.Folders.RecordChosenFile(DialogFolder::SaveProject, path);
-    const QString previous = project_->FilePath;
-    project_->FilePath = path;
-    if (!Save(from)) {
-        project_->FilePath = previous;
-        return false;
-    }
-    return true;
+    return files_->SaveAs(from);
 }
 
 void ProgramContext::Open(StageWindow& from)
 {
-    const QString path = ChooseProjectToOpen(from);
-    if (path.isEmpty())
-        return;
-    if (!AskUnsavedChanges())
-        return;
-    OpenCommand(path, from);
+    files_->Open(from);
 }
 
 QString ProgramContext::ChooseProjectToOpen(StageWindow& from)
 {
-    const QString path =
-        dialogs_->OpenFileName(&from, settings_.Folders.InitialFolder(DialogFolder::OpenProject),
-                               {QString::fromLatin1(kProjectFileFilter)});
-    if (!path.isEmpty())
-        settings_.Folders.RecordChosenFile(DialogFolder::OpenProject, path);
-    return path;
+    return files_->ChooseProjectToOpen(from);
 }
 
 bool ProgramContext::OpenCommand(const QString& path, StageWindow& from)
 {
-    const QString& fileError = Texts().MessageText(u"ProjFileError");
-    bool rendered = false;
-    {
-        BusyCursor busy;
-        try {
-            rendered = OpenProject(*project_, path, settings_.NewProject_width,
-                                   settings_.NewProject_height, progress_.get());
-        } catch (const NotAProjectFileError&) {
-            busy.Restore();
-            Tell(fileError);
-            return false;
-        } catch (const DamagedProjectFileError& e) {
-            busy.Restore();
-            Tell(fileError + QLatin1Char('\r') + e.Problem());
-            return false;
-        } catch (const LumoraError& e) {
-            busy.Restore();
-            Tell(ErrorText(e));
-            return false;
-        }
-    }
-    UpdateCaption();
-    ShowStage(*vorlage_, from);
-    RepaintStages();
-    UpdateCommandStates();
-    if (rendered && Ask(Texts().MessageText(u"NeuRendern")) == TMessage_Form::kYes)
-        RenderPipeline();
-    return true;
+    return files_->OpenCommand(path, from);
 }
 
 bool ProgramContext::NewProject(StageWindow& from)
 {
-    if (!AskUnsavedChanges())
-        return false;
-    NewProjectDialogModel model;
-    model.Width = settings_.NewProject_width;
-    model.Height = settings_.NewProject_height;
-    model.Preset = settings_.NewProject_aspectratio;
-    model.Aspect1 = settings_.NewProject_aspect1;
-    model.Aspect2 = settings_.NewProject_aspect2;
-    model.SettingsLoaded();
-    if (!neuesProj_->Execute(model))
-        return false;
-    settings_.NewProject_width = model.Width;
-    settings_.NewProject_height = model.Height;
-    settings_.NewProject_aspectratio = model.Preset;
-    settings_.NewProject_aspect1 = model.Aspect1;
-    settings_.NewProject_aspect2 = model.Aspect2;
-    project_->Options = store_.LoadRenderOptions();
-    project_->Reset(model.Width, model.Height);
-    project_->FilePath.clear();
-    project_->SetModified(false);
-    UpdateCaption();
-    ShowStage(*vorlage_, from);
-    RepaintStages();
-    UpdateCommandStates();
-    return true;
+    return files_->NewProject(from);
 }
 
 bool ProgramContext::AskUnsavedChanges()
 {
-    if (!project_->Modified())
-        return true;
-    const int answer = Ask(Texts().MessageText(u"ChangedProject1") + QLatin1Char('\r') +
-                           Texts().MessageText(u"ChangedProject2"));
-    if (answer == TMessage_Form::kYes)
-        return Save(*current_); // a save cancelled or failed keeps the changes
-    return answer == TMessage_Form::kNo;
+    return files_->AskUnsavedChanges();
+}
+
+void ProgramContext::ShowProjectInDepthMap(StageWindow& from)
+{
+    UpdateCaption();
+    ShowStage(*vorlage_, from);
+    RepaintStages();
+    UpdateCommandStates();
 }
 
 bool ProgramContext::RenderPipeline()

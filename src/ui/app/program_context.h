@@ -2,9 +2,9 @@
 // ProgramContext: what lives from start-up to exit. It owns the settings,
 // the languages, the project with its undo history, the tile random
 // source, every window and dialog, and carries out the commands the three
-// stage windows share: the project files (New, Open, Save, Save As and the
-// unsaved-changes question), the render command, the render options, the
-// window switching and the close query.
+// stage windows share: the render command, the render options, the window
+// switching and the close query. The project file commands are
+// ProjectFileCommands'; the members of the same names here pass them on.
 
 #include "app/application_settings.h"
 #include "app/language_manager.h"
@@ -29,6 +29,7 @@ namespace lumora {
 class FileDialogs;
 class HistoryList_dm;
 class Project;
+class ProjectFileCommands;
 class TKachel;
 class TLibInfo;
 class TLibrary_Form;
@@ -94,6 +95,7 @@ public:
     TWelcomeScreen& WelcomeScreen() const { return *welcome_; }
     TLibrary_Form& LibraryForm() const { return *library_; }
     TLibInfo& LibInfo() const { return *libInfo_; }
+    TNeuesProj& NewProjectDialog() const { return *neuesProj_; }
     StageWindow& Window(Stage stage) const;
     // The stage window the user sees.
     StageWindow& CurrentWindow() const { return *current_; }
@@ -103,7 +105,7 @@ public:
     int Ask(const QString& text);
     void Tell(const QString& text);
 
-    // The commands of the File menus.
+    // The commands of the File menus (ProjectFileCommands).
     bool Save(StageWindow& from);
     bool SaveAs(StageWindow& from);
     void Open(StageWindow& from);
@@ -131,6 +133,13 @@ public:
     // After a language file was applied: the setting "Language" follows
     // the applied language and the windows show the texts anew.
     void LanguageApplied();
+
+    // Renders the stereogram without switching windows; answers whether a
+    // picture was composed.
+    bool RenderPipeline();
+    // After a project was opened or created: the captions, the depth-map
+    // window in front, every stage shown anew.
+    void ShowProjectInDepthMap(StageWindow& from);
 
     // The window switching; the afterburner asks NeuRendern first when
     // tiles exist and the stereogram is out of date.
@@ -164,7 +173,6 @@ public:
 private:
     QWidget* LanguageWindow(const QString& name) const;
     void ShowStage(StageWindow& target, StageWindow& from);
-    bool RenderPipeline();
     void ShowWelcomeScreen();
     void EndProgram();
     void SavePlacement();
@@ -179,6 +187,7 @@ private:
     RandomGenerator random_;
     TileRandomSource tileRandom_;
     std::unique_ptr<FileDialogs> dialogs_;
+    std::unique_ptr<ProjectFileCommands> files_;
     CursorSlots cursors_;
 
     std::unique_ptr<TVorlage> vorlage_;

@@ -12,6 +12,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -343,10 +344,24 @@ void TPrefs::ImportLanguageClicked()
     ShowLanguages();
 }
 
+void TPrefs::ApplyLanguageChoice()
+{
+    LanguageManager& languages = context_.Languages();
+    const int item = languages_->currentRow();
+    if (languages.ChooseItem(item, context_)) {
+        context_.LanguageApplied();
+        return;
+    }
+    const auto& entries = languages.Entries();
+    if (item >= 0 && static_cast<size_t>(item) < entries.size() &&
+        entries[static_cast<size_t>(item)].DisplayName != languages.CurrentLanguageName())
+        context_.Tell(QStringLiteral("The language file %1 cannot be read any more.")
+                          .arg(QFileInfo(entries[static_cast<size_t>(item)].Path).fileName()));
+}
+
 void TPrefs::Apply()
 {
-    if (context_.Languages().ChooseItem(languages_->currentRow(), context_))
-        context_.LanguageApplied();
+    ApplyLanguageChoice();
     ApplicationSettings& settings = context_.Settings();
     settings.WelcomeDialog = !StartDialogShown();
     settings.Project_image_quality = quality_->value();

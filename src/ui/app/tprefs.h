@@ -71,6 +71,8 @@ private:
     void QualityFromField(int value);
     void SetAsDefaultClicked();
     void ImportLanguageClicked();
+    // "OK" on the language page: a file that no longer reads is told.
+    void ApplyLanguageChoice();
     void Apply();
 
     ProgramContext& context_;

@@ -261,6 +261,19 @@ TEST_F(LanguageManagerTest, ChoosingTheAppliedLanguageDoesNotReloadIt)
     EXPECT_FALSE(manager_.ChooseItem(7, widgets_));
 }
 
+TEST_F(LanguageManagerTest, ChoosingAFileThatNoLongerReadsKeepsTheCurrentLanguage)
+{
+    const QString german = Write("Deutsch.l2l", HeaderLines("Deutsch"));
+    Write("English.l2l", HeaderLines("English - default"));
+    manager_.ScanLanguages(dir_.path(), widgets_);
+    const QStringList log = manager_.Log();
+    test::WriteFile(german, "damaged since the scan");
+    EXPECT_FALSE(manager_.ChooseItem(0, widgets_));
+    EXPECT_EQ(manager_.CurrentLanguageName(), "English - default");
+    EXPECT_EQ(manager_.SelectedItem(), 1);
+    EXPECT_EQ(manager_.Log(), log);
+}
+
 TEST_F(LanguageManagerTest, ImportAsksBeforeReplacingAndScansAgain)
 {
     QTemporaryDir source;

@@ -321,6 +321,25 @@ TEST(PrefsLanguage, ChoosingTheAppliedLanguageAndOkDoesNotReloadIt)
     EXPECT_EQ(context.Settings().Language, "English - default");
 }
 
+TEST(PrefsLanguage, LanguageFileDamagedSinceTheStartIsToldAndNothingChanges)
+{
+    TestProgram program;
+    ASSERT_TRUE(program.Started());
+    ProgramContext& context = program.Program();
+    WriteBytes(program.Installation().Path("languages/Deutsch.l2l"), "damaged since the start");
+    ModalScript script({OnPrefs([](QWidget& prefs) {
+                            ChooseLanguage(prefs, "Deutsch");
+                            test::Click("OKButton")(prefs);
+                        }),
+                        test::Ok()});
+    OpenPreferences(context.Vorlage());
+    EXPECT_EQ(script.Messages(),
+              QStringList{"The language file Deutsch.l2l cannot be read any more."});
+    EXPECT_EQ(context.Languages().CurrentLanguageName(), "English - default");
+    EXPECT_EQ(context.Settings().Language, "English - default");
+    EXPECT_EQ(context.Vorlage().findChild<QMenu*>("Datei1")->title(), "&File");
+}
+
 TEST(PrefsLanguage, ImportRefusesADamagedFileAndTheInstalledLanguagesStay)
 {
     TestProgram program;
