@@ -3,7 +3,9 @@
 # without a project and photographs the welcome screen, shows the tile
 # library and photographs the library window, then starts the program on a
 # project, photographs the depth-map window, switches with F3 and F9 and
-# photographs the tile-map and afterburner windows, and quits with Ctrl+Q.
+# photographs the tile-map and afterburner windows, opens "Getting
+# started..." from the Help menu and photographs the help window, then
+# quits with Ctrl+Q.
 set -e
 program="$1"
 project="$2"
@@ -78,6 +80,19 @@ shoot tile-map-window.png
 press F9
 sleep 2
 shoot afterburner-window.png
+# Help - Getting started... (the second item of the menu).
+press alt+h
+sleep 0.5
+xdotool key Down Return
+sleep 1.5
+help="$(xdotool search --onlyvisible --name '^Help$' | head -n 1 || true)"
+if [ -n "$help" ]; then
+  import -window "$help" "$out/help-window.png"
+  xdotool windowfocus --sync "$help" key Escape
+else
+  echo "the help window did not come up" >&2
+fi
+sleep 0.5
 press ctrl+q
 sleep 1
 # Leaving asks about the rendered, unsaved project: "No".

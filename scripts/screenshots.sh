@@ -1,7 +1,9 @@
 #!/bin/sh
 # Takes a screenshot of each of the three stage windows (depth map, tile
-# map, afterburner), of the welcome screen and of the picture library
-# window under a virtual X display and writes them to docs/screenshots/. Installs Xvfb, xauth, ImageMagick and xdotool when
+# map, afterburner), of the welcome screen, of the picture library window
+# and of the help window under a virtual X display and writes them to
+# docs/screenshots/, and the help's pictures of the three windows to
+# assets/help/english/images/. Installs Xvfb, xauth, ImageMagick and xdotool when
 # they are missing (as root on Debian). LUMORA_BUILD_DIR names a build
 # folder that is already built; without it the release preset is built.
 set -e
@@ -28,4 +30,10 @@ mkdir -p docs/screenshots
 # The program's settings go to the temporary folder, not the user's.
 XDG_CONFIG_HOME="$work/config" HOME="$work" xvfb-run -a -s "-screen 0 1024x768x24" \
   sh scripts/screenshots-xvfb.sh "$build/bin/lumora" "$work/Example.l2p" docs/screenshots
-echo "Screenshots written to docs/screenshots/"
+# The walk-through of the help shows the three windows, small, as 8-bit
+# bitmaps.
+for name in depth-map tile-map afterburner; do
+  convert "docs/screenshots/$name-window.png" -resize '270x204!' -colors 256 -type Palette \
+    "BMP3:assets/help/english/images/$(echo "$name" | tr - _)_window.bmp"
+done
+echo "Screenshots written to docs/screenshots/, help pictures to assets/help/english/images/"

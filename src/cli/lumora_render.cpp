@@ -16,6 +16,7 @@
 #include "project/project.h"
 #include "project/project_file.h"
 #include "project/render_stereogram.h"
+#include "project_thumbnail.h"
 #include "render_command_line.h"
 #include "rendering/lumo_pixelengine.h"
 #include "rendering/lumo_pixelengine256.h"
@@ -179,6 +180,11 @@ void ApplyOverrides(const cli::RenderRequest& request, Project& project)
 
 int Run(const cli::RenderRequest& request)
 {
+    if (request.Thumbnail) {
+        cli::WriteProjectThumbnail(request.Thumbnail->ProjectPath, request.Thumbnail->Size,
+                                   request.Thumbnail->OutputPath);
+        return 0;
+    }
     const int outputFilter = request.OutputPath.isEmpty() ? 0 : OutputFilter(request.OutputPath);
     RandomGenerator random;
     if (request.Seed)

@@ -42,7 +42,7 @@ void CheckProjectRequest(const RenderRequest& request)
 
 void CheckComplete(const RenderRequest& request)
 {
-    if (request.Help)
+    if (request.Help || request.Thumbnail)
         return;
     if (!request.ProjectPath.isEmpty()) {
         CheckProjectRequest(request);
@@ -124,6 +124,9 @@ RenderRequest ParseRenderArguments(const QStringList& arguments)
     while (!reader.AtEnd())
         ApplyArgument(reader.Next(), reader, state);
     RenderRequest& request = state.Request;
+    // The thumbnailer's command line is fixed: nothing may change its picture.
+    if (request.Thumbnail && arguments.size() != 4)
+        throw UsageError("--thumbnail SIZE PROJECT.l2p OUT.png takes no other arguments");
     RenderOptions& o = request.Options;
     if (state.StartGiven && o.RenderOptions_Settings_renderdirection != 4)
         throw UsageError("--start needs --direction 4");
@@ -143,6 +146,7 @@ QString UsageText()
         "       lumora-render --example -o OUT [options]\n"
         "       lumora-render PROJECT.l2p -o OUT [--width W] [--height H] [--quality N]\n"
         "       lumora-render --example --save-project FILE.l2p [options]\n"
+        "       lumora-render --thumbnail SIZE PROJECT.l2p OUT.png\n"
         "\n"
         "Renders a single-image stereogram. The render size is the depth picture's\n"
         "size; the depth picture is read as grey (brighter is nearer), the tile is\n"

@@ -40,6 +40,14 @@ struct AfterburnerRequest
     QString Text;                                 // the text, or the frame picture
 };
 
+// --thumbnail SIZE PROJECT.l2p OUT.png: a file manager's thumbnail.
+struct ThumbnailRequest
+{
+    int Size = 0; // the longer side in pixels
+    QString ProjectPath;
+    QString OutputPath;
+};
+
 struct RenderRequest
 {
     bool Example = false;
@@ -67,6 +75,8 @@ struct RenderRequest
     int ImageNumber = 0;
     QString ModelPath; // a 3D model over the whole depth map
     QString Text3D;    // a 3D text over the whole depth map
+    // Given, it is the whole command.
+    std::optional<ThumbnailRequest> Thumbnail;
     RenderOptions Options;
 };
 

@@ -1,6 +1,7 @@
 #include "render_option_table.h"
 
 #include "argument_reader.h"
+#include "project_thumbnail.h"
 #include "rendering/render_options.h"
 #include "tilemap/tile_tm_randomdotgradient.h"
 
@@ -359,6 +360,21 @@ constexpr RenderOption kOptions[] = {
      .Help = "a progress bar on stderr even when it is no terminal\n"
              "(on a terminal it shows for renders that take a while)",
      .Apply = [](auto& s, auto&, auto&) { s.Request.Progress = true; }},
+    {.Flag = "--thumbnail",
+     .Value = "SIZE PROJECT.l2p OUT.png",
+     .Group = OptionGroup::Output,
+     .Help = "a PNG thumbnail for file managers,\n"
+             "SIZE pixels along its longer side (1..1024): the\n"
+             "stereogram when the project was saved after a render,\n"
+             "otherwise its depth map; no other option goes with it",
+     .Apply =
+         [](auto& s, auto& r, auto& f) {
+             ThumbnailRequest thumbnail;
+             thumbnail.Size = r.IntegerOf(f, kMinThumbnailSize, kMaxThumbnailSize);
+             thumbnail.ProjectPath = r.ValueOf(f);
+             thumbnail.OutputPath = r.ValueOf(f);
+             s.Request.Thumbnail = thumbnail;
+         }},
 };
 
 } // namespace

@@ -16,6 +16,8 @@
 #include "ui/app/tprogress_form.h"
 #include "ui/app/twelcomescreen.h"
 #include "ui/depthmap/tvorlage.h"
+#include "ui/help/help_windows.h"
+#include "ui/help/thelp.h"
 #include "ui/project/tneuesproj.h"
 #include "ui/rendering/trender_opt.h"
 #include "ui/rendering/tstereo_prog.h"
@@ -61,6 +63,7 @@ ProgramContext::~ProgramContext()
     libInfo_.reset();
     welcome_.reset();
     prefs_.reset();
+    help_.reset();
     progress_.reset();
     message_.reset();
     neuesProj_.reset();
@@ -103,6 +106,13 @@ void ProgramContext::CreateWindows(const std::function<void(const QString&)>& st
     library_ = std::make_unique<TLibrary_Form>(*this);
     status(QStringLiteral("Creating Library Info Window..."));
     libInfo_ = std::make_unique<TLibInfo>();
+    status(QStringLiteral("Creating Help Window..."));
+    help_ = std::make_unique<HelpWindows>(programDirectory_, cursors_,
+                                          [this](const QString& text) { Tell(text); });
+    renderOptions_->SetShowHelp([this](const QString& page) { Show_Help(page); });
+    neuesProj_->SetShowHelp([this](const QString& page) { Show_Help(page); });
+    prefs_->SetShowHelp([this](const QString& page) { Show_Help(page); });
+    library_->SetShowHelp([this](const QString& page) { Show_Help(page); });
     status(QStringLiteral("Creating Progress Window..."));
     progress_ = std::make_unique<TProgress_Form>(languages_.Texts());
 
@@ -122,7 +132,9 @@ void ProgramContext::LoadSettings()
     const int32_t top = CentredOnScreen(screen.height(), kDefaultWindowHeight) + screen.top();
     settings_.Position =
         WindowPlacement{top, left, top + kDefaultWindowHeight, left + kDefaultWindowWidth, 0};
+    help_->CentreHelpWindow(settings_, screen);
     store_.LoadSettings(settings_);
+    help_->PlaceHelpWindow(settings_);
     project_->Options = store_.LoadRenderOptions();
     history_->SetMaxSteps(settings_.Max_Undo_Steps);
     ApplyPlacement();
@@ -168,7 +180,7 @@ void ProgramContext::ShowWelcomeScreen()
         OpenCommand(welcome_->ChosenProject(), *vorlage_);
         break;
     case TWelcomeScreen::Choice::GettingStarted:
-        // The help window shows the page once it exists.
+        Show_Help(QString::fromLatin1(TWelcomeScreen::kGettingStartedPage));
         break;
     case TWelcomeScreen::Choice::Ende:
         skipSavingSettings_ = true;
@@ -191,6 +203,11 @@ StageWindow& ProgramContext::Window(Stage stage) const
         break;
     }
     return *vorlage_;
+}
+
+void ProgramContext::Show_Help(const QString& pageName, bool show)
+{
+    help_->Show_Help(pageName, show);
 }
 
 int ProgramContext::Ask(const QString& text)
@@ -362,8 +379,10 @@ void ProgramContext::EndProgram()
     shuttingDown_ = true;
     if (!skipSavingSettings_) {
         SavePlacement();
+        help_->StoreHelpWindowPlace(settings_);
         store_.SaveSettings(settings_);
     }
+    help_->HideAll();
     for (StageWindow* window :
          {static_cast<StageWindow*>(vorlage_.get()), static_cast<StageWindow*>(kachel_.get()),
           static_cast<StageWindow*>(nachbrenner_.get())}) {
@@ -430,7 +449,8 @@ QWidget* ProgramContext::LanguageWindow(const QString& name) const
           static_cast<QWidget*>(stereoProg_.get()), static_cast<QWidget*>(neuesProj_.get()),
           static_cast<QWidget*>(message_.get()), static_cast<QWidget*>(progress_.get()),
           static_cast<QWidget*>(prefs_.get()), static_cast<QWidget*>(welcome_.get()),
-          static_cast<QWidget*>(library_.get()), static_cast<QWidget*>(libInfo_.get())}) {
+          static_cast<QWidget*>(library_.get()), static_cast<QWidget*>(libInfo_.get()),
+          help_ ? static_cast<QWidget*>(&help_->Help()) : nullptr}) {
         if (window && window->objectName().compare(name, Qt::CaseInsensitive) == 0)
             return window;
     }

@@ -27,6 +27,7 @@ class QWidget;
 namespace lumora {
 
 class FileDialogs;
+class HelpWindows;
 class HistoryList_dm;
 class Project;
 class ProjectFileCommands;
@@ -99,6 +100,13 @@ public:
     StageWindow& Window(Stage stage) const;
     // The stage window the user sees.
     StageWindow& CurrentWindow() const { return *current_; }
+
+    // The help window on a page of the installation's help folder, the
+    // page recorded in its history; with show set the window comes up.
+    // Every "?" button and the help menus call this.
+    void Show_Help(const QString& pageName, bool show = true);
+    // The help, development and about windows.
+    HelpWindows& Help() const { return *help_; }
 
     // The message box: mode 0 asks (answers 0 Yes, 1 No, 2 Cancel),
     // mode 1 tells (answers 3).
@@ -202,6 +210,7 @@ private:
     std::unique_ptr<TWelcomeScreen> welcome_;
     std::unique_ptr<TLibInfo> libInfo_;
     std::unique_ptr<TLibrary_Form> library_;
+    std::unique_ptr<HelpWindows> help_;
     StageWindow* current_ = nullptr;
 
     // Set by "Ende" on the welcome screen: the settings are not saved.

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QImage>
 #include <QMessageBox>
+#include <cstdio>
 
 namespace lumora {
 
@@ -85,7 +86,8 @@ StartResult StartProgram(const StartOptions& options)
 
     if (options.BeforeFirstShow)
         options.BeforeFirstShow(*program);
-    program->ShowFirst(options.Arguments);
+    if (options.ShowFirstWindow)
+        program->ShowFirst(options.Arguments);
     return StartResult{StartupStatus::AllWell, std::move(program)};
 }
 
@@ -94,12 +96,83 @@ QString InstallationFolderOf(const QString& executableFolder)
     return QDir::cleanPath(executableFolder + QStringLiteral("/../share/lumora"));
 }
 
-int RunLumora(int argc, char** argv)
+QString LumoraUsage()
 {
-    // Qt removes the options it knows from argv: the project path is taken first.
+    return QStringLiteral(
+        "usage: lumora [PROJECT.l2p]\n"
+        "       lumora --check\n"
+        "       lumora --help\n"
+        "\n"
+        "Lumora R2 designs single-image stereograms. It opens the project\n"
+        "PROJECT.l2p when that file exists, otherwise the welcome screen.\n"
+        "The program directory is share/lumora beside the program's folder.\n"
+        "\n"
+        "  --check              check the program directory and the language files\n"
+        "                       as the start does, without showing a window; exit\n"
+        "                       code 0 when the installation is complete\n"
+        "  --help               show this text\n"
+        "\n"
+        "Qt's own options (-platform NAME, -style NAME, ...) are understood as well.\n");
+}
+
+namespace {
+
+QStringList ArgumentsOf(int argc, char** argv)
+{
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+void PrintLine(FILE* stream, const QString& text)
+{
+    std::fprintf(stream, "lumora: %s\n", qPrintable(text));
+}
+
+// Qt's own diagnostics (runtime folder, fonts, plug-ins) would bury the one
+// line the check prints; only fatal ones get through.
+void QuietMessageHandler(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtFatalMsg)
+        PrintLine(stderr, message);
+}
+
+int CheckInstallation(int argc, char** argv)
+{
+    // Nothing is shown, so no display is needed.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(QuietMessageHandler);
+    QApplication application(argc, argv);
+    StartOptions options;
+    options.ProgramDirectory = InstallationFolderOf(QApplication::applicationDirPath());
+    options.ShowFirstWindow = false;
+    options.ShowWarning = [](const QString& text) {
+        QString line = text;
+        line.replace(QLatin1Char('\r'), QLatin1Char(' '));
+        PrintLine(stderr, line);
+    };
+    const StartResult result = StartProgram(options);
+    if (result.Status != StartupStatus::AllWell)
+        return 1;
+    PrintLine(stdout,
+              QStringLiteral("the installation in %1 is complete").arg(options.ProgramDirectory));
+    return 0;
+}
+
+} // namespace
+
+int RunLumora(int argc, char** argv)
+{
+    // Qt removes the options it knows from argv: the project path is taken first.
+    const QStringList arguments = ArgumentsOf(argc, argv);
+    if (arguments.value(0) == QLatin1String("--help")) {
+        std::fputs(qPrintable(LumoraUsage()), stdout);
+        return 0;
+    }
+    if (arguments.value(0) == QLatin1String("--check"))
+        return CheckInstallation(argc, argv);
     QApplication application(argc, argv);
 
     StartOptions options;

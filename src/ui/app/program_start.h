@@ -33,6 +33,9 @@ struct StartOptions
     // Runs once the windows exist, before the first showing (a test puts
     // its file dialogs in place here).
     std::function<void(ProgramContext& program)> BeforeFirstShow;
+    // False: the start ends once every window exists and the language is
+    // loaded, nothing is shown (the installation check).
+    bool ShowFirstWindow = true;
 };
 
 struct StartResult
@@ -47,7 +50,12 @@ StartResult StartProgram(const StartOptions& options);
 // <folder of the executable>/../share/lumora.
 QString InstallationFolderOf(const QString& executableFolder);
 
+// The text of lumora --help.
+QString LumoraUsage();
+
 // main(): the arguments are taken before the toolkit removes its own.
+// --help prints the usage; --check starts without showing a window and
+// reports on the installation, with exit code 0 when it is complete.
 int RunLumora(int argc, char** argv);
 
 } // namespace lumora

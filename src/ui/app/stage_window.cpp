@@ -2,6 +2,7 @@
 
 #include "project/project.h"
 #include "ui/app/program_context.h"
+#include "ui/help/help_windows.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -92,6 +93,30 @@ void StageWindow::BuildMenus()
                                    : QStringLiteral("Nachbrenner neu zeichnen");
     connect(AddAction(view, repaintName, repaintCaption, QKeySequence(Qt::Key_F5)),
             &QAction::triggered, this, [this] { RepaintStage(); });
+    BuildHelpMenu();
+}
+
+void StageWindow::BuildHelpMenu()
+{
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Hilfe"));
+    help->setObjectName(QStringLiteral("Hilfe1"));
+    connect(AddAction(help, "Index1", QStringLiteral("Index..."), {}), &QAction::triggered, this,
+            [this] { context_.Show_Help(QStringLiteral("index.l2h")); });
+    connect(AddAction(help, "Gettingstarted1", QStringLiteral("Getting started..."), {}),
+            &QAction::triggered, this,
+            [this] { context_.Show_Help(QStringLiteral("getting_started.l2h")); });
+    help->addSeparator();
+    connect(
+        AddAction(help, "LumoraRelease2online1", QStringLiteral("Lumora Release 2 online..."), {}),
+        &QAction::triggered, this, [this] { context_.Help().OpenWebPage(); });
+    connect(AddAction(help, "Development1", QStringLiteral("Development..."), {}),
+            &QAction::triggered, this,
+            [this] { context_.Help().ShowDevelopment(context_.Languages().Log()); });
+    connect(AddAction(help, "Contact1", QStringLiteral("Contact..."), {}), &QAction::triggered,
+            this, [this] { context_.Show_Help(QStringLiteral("contact.l2h")); });
+    help->addSeparator();
+    connect(AddAction(help, "Info1", QStringLiteral("&Info"), {}), &QAction::triggered, this,
+            [this] { context_.Help().ShowInfo(context_.Texts().DisplayText(u"Version")); });
 }
 
 QMenu* StageWindow::AddMenuBeforeRender(const char* name, const QString& caption)

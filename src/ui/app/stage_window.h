@@ -1,6 +1,6 @@
 #pragma once
 // StageWindow: what the three stage windows (TVorlage, TKachel,
-// TNachbrenner) share: the menus "Datei", "Rendern" and "Ansicht" with
+// TNachbrenner) share: the menus "Datei", "Rendern", "Ansicht" and "Hilfe" with
 // their shortcuts, the enabling of Save, the render command and the
 // afterburner entry, and the close query. The commands themselves are the
 // program context's.
@@ -51,6 +51,9 @@ private:
     QAction* AddAction(QMenu* menu, const char* name, const QString& caption,
                        const QKeySequence& shortcut);
     void BuildMenus();
+    // "Hilfe": the help pages, the web page, the development window and
+    // the about box.
+    void BuildHelpMenu();
 
     ProgramContext& context_;
     Stage stage_;

@@ -81,6 +81,10 @@ void TNeuesProj::BuildControls()
     grid->addWidget(aspect2Edit_, 3, 3);
 
     auto* buttons = new QHBoxLayout;
+    auto* help = new QPushButton(QStringLiteral("?"), this);
+    help->setObjectName("HilfeButton");
+    help->setAutoDefault(false);
+    buttons->addWidget(help);
     buttons->addStretch();
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName("OKButton");
@@ -94,9 +98,18 @@ void TNeuesProj::BuildControls()
     layout->setSizeConstraint(QLayout::SetFixedSize);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(help, &QPushButton::clicked, this, [this] {
+        if (showHelp_)
+            showHelp_(QString::fromLatin1(kNewProjectHelpPage));
+    });
 
     for (QSpinBox* field : {widthEdit_, heightEdit_, aspect1Edit_, aspect2Edit_})
         field->installEventFilter(this);
+}
+
+void TNeuesProj::SetShowHelp(std::function<void(const QString&)> showHelp)
+{
+    showHelp_ = std::move(showHelp);
 }
 
 bool TNeuesProj::Execute(NewProjectDialogModel& model)

@@ -7,6 +7,7 @@
 #include "project/new_project_dialog_model.h"
 
 #include <QDialog>
+#include <functional>
 
 class QComboBox;
 class QLabel;
@@ -14,10 +15,16 @@ class QSpinBox;
 
 namespace lumora {
 
+// The help page of the dialog's "?" button.
+inline constexpr char kNewProjectHelpPage[] = "new_project.l2h";
+
 class TNeuesProj : public QDialog
 {
 public:
     explicit TNeuesProj(QWidget* parent = nullptr);
+
+    // The "?" button shows the dialog's help page through this.
+    void SetShowHelp(std::function<void(const QString& pageName)> showHelp);
 
     // Modal over model (filled by the caller from the settings). "OK":
     // model.Confirm() on the edited fields, which become the model's, and
@@ -37,6 +44,7 @@ private:
     // The fields being edited; the caller's model takes them on "OK".
     NewProjectDialogModel model_;
     bool showing_ = false;
+    std::function<void(const QString&)> showHelp_;
 
     QSpinBox* widthEdit_ = nullptr;
     QSpinBox* heightEdit_ = nullptr;

@@ -317,6 +317,10 @@ QWidget* TRender_opt::BuildButtons()
     auto* box = new QWidget(this);
     auto* row = new QHBoxLayout(box);
     row->setContentsMargins(0, 0, 0, 0);
+    auto* help = new QPushButton(QStringLiteral("?"), box);
+    help->setObjectName("HilfeButton");
+    help->setAutoDefault(false);
+    row->addWidget(help);
     row->addStretch();
     auto* ok = new QPushButton(QStringLiteral("OK"), box);
     ok->setObjectName("OKButton");
@@ -331,7 +335,16 @@ QWidget* TRender_opt::BuildButtons()
     }
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(help, &QPushButton::clicked, this, [this] {
+        if (showHelp_)
+            showHelp_(QString::fromLatin1(kRenderOptionsHelpPage));
+    });
     return box;
+}
+
+void TRender_opt::SetShowHelp(std::function<void(const QString&)> showHelp)
+{
+    showHelp_ = std::move(showHelp);
 }
 
 template <typename Edit> void TRender_opt::Forward(Edit edit)

@@ -7,6 +7,7 @@
 #include "rendering/render_options_dialog_model.h"
 
 #include <QDialog>
+#include <functional>
 
 class QButtonGroup;
 class QCheckBox;
@@ -22,12 +23,18 @@ class QToolButton;
 
 namespace lumora {
 
+// The help page of the dialog's "?" button.
+inline constexpr char kRenderOptionsHelpPage[] = "render_settings_dialog.l2h";
+
 class Project;
 
 class TRender_opt : public QDialog
 {
 public:
     explicit TRender_opt(QWidget* parent = nullptr);
+
+    // The "?" button shows the dialog's help page through this.
+    void SetShowHelp(std::function<void(const QString& pageName)> showHelp);
 
     // Modal. Loads the controls from project.Options. "OK" confirms the
     // values into the project (tile width to every tile object, out-of-date
@@ -68,6 +75,7 @@ private:
 
     RenderOptionsDialogModel model_;
     bool showing_ = false;
+    std::function<void(const QString&)> showHelp_;
 
     QDoubleSpinBox* widthEdit_ = nullptr;
     QComboBox* widthUnit_ = nullptr;

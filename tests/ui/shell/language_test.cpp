@@ -1,6 +1,8 @@
-// Every text of the stage windows, the message box and the progress window
-// comes from the language file chosen by the setting "Language".
+// Every text of the stage windows, the message box, the progress window and
+// the help window comes from the language file chosen by the setting "Language".
 #include "shell_test_support.h"
+#include "ui/help/help_windows.h"
+#include "ui/help/thelp.h"
 
 #include "app/language_file.h"
 #include "app/language_line.h"
@@ -87,6 +89,7 @@ TEST_P(LanguageSwitch, EveryTextComesFromTheChosenFile)
         {"Nachbrenner", &context.Nachbrenner()},
         {"Message_Form", &context.MessageForm()},
         {"Progress_Form", &context.ProgressForm()},
+        {"Help", &context.Help().Help()},
     };
     for (const auto& [section, window] : windows) {
         ASSERT_TRUE(captions.count(section)) << section;
