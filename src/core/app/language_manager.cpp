@@ -101,6 +101,8 @@ const QStringList& LanguageWindowSections()
         "Progress_Form",
         "Rename_dm_obj",
         "DepthSlider_Form",
+        // The grey picker of the background depth, a window of our own.
+        "GreyPicker",
     };
     return windows;
 }

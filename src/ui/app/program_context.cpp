@@ -15,6 +15,14 @@
 #include "ui/app/tprefs.h"
 #include "ui/app/tprogress_form.h"
 #include "ui/app/twelcomescreen.h"
+#include "ui/depthmap/tdepthslider_form.h"
+#include "ui/depthmap/tgreypicker.h"
+#include "ui/depthmap/trename_dm_obj.h"
+#include "ui/depthmap/ttool_ellipse.h"
+#include "ui/depthmap/ttool_line.h"
+#include "ui/depthmap/ttool_polygon.h"
+#include "ui/depthmap/ttool_rectangle.h"
+#include "ui/depthmap/ttool_text.h"
 #include "ui/depthmap/tvorlage.h"
 #include "ui/help/help_windows.h"
 #include "ui/help/thelp.h"
@@ -94,6 +102,17 @@ void ProgramContext::CreateWindows(const std::function<void(const QString&)>& st
     renderOptions_ = std::make_unique<TRender_opt>();
     status(QStringLiteral("Creating Progress..."));
     stereoProg_ = std::make_unique<TStereo_Prog>();
+    status(QStringLiteral("Creating Ellipse Tool..."));
+    toolEllipse_ = std::make_unique<TTool_Ellipse>();
+    status(QStringLiteral("Creating Line Tool..."));
+    toolLine_ = std::make_unique<TTool_Line>();
+    status(QStringLiteral("Creating Polygon Tool..."));
+    toolPolygon_ = std::make_unique<TTool_Polygon>();
+    status(QStringLiteral("Creating Text Tool..."));
+    toolText_ = std::make_unique<TTool_Text>();
+    toolText_->SetTexts(&languages_.Texts());
+    status(QStringLiteral("Creating Tool \"Rectangle\"..."));
+    toolRectangle_ = std::make_unique<TTool_Rectangle>();
     status(QStringLiteral("Creating Settings..."));
     prefs_ = std::make_unique<TPrefs>(*this);
     status(QStringLiteral("Creating New Project dialog..."));
@@ -115,6 +134,17 @@ void ProgramContext::CreateWindows(const std::function<void(const QString&)>& st
     library_->SetShowHelp([this](const QString& page) { Show_Help(page); });
     status(QStringLiteral("Creating Progress Window..."));
     progress_ = std::make_unique<TProgress_Form>(languages_.Texts());
+    status(QStringLiteral("Creating Rename Object Window..."));
+    rename_ = std::make_unique<TRename_dm_obj>();
+    rename_->SetTexts(&languages_.Texts());
+    rename_->SetTell([this](const QString& text) { Tell(text); });
+    status(QStringLiteral("Creating Fast DepthSlider..."));
+    depthSlider_ = std::make_unique<TDepthSlider_Form>();
+    greyPicker_ = std::make_unique<TGreyPicker>();
+    for (LumoDialog* dialog : std::initializer_list<LumoDialog*>{
+             toolRectangle_.get(), toolEllipse_.get(), toolLine_.get(), toolPolygon_.get(),
+             toolText_.get(), rename_.get(), depthSlider_.get(), greyPicker_.get()})
+        dialog->SetHelpRequest([this](const QString& page) { Show_Help(page); });
 
     project_->Tiles.SetUi(kachel_.get());
     project_->Afterburner.SetUi(nachbrenner_.get());
@@ -443,14 +473,27 @@ void ProgramContext::RepaintStages()
 
 QWidget* ProgramContext::LanguageWindow(const QString& name) const
 {
-    for (QWidget* window :
-         {static_cast<QWidget*>(vorlage_.get()), static_cast<QWidget*>(kachel_.get()),
-          static_cast<QWidget*>(nachbrenner_.get()), static_cast<QWidget*>(renderOptions_.get()),
-          static_cast<QWidget*>(stereoProg_.get()), static_cast<QWidget*>(neuesProj_.get()),
-          static_cast<QWidget*>(message_.get()), static_cast<QWidget*>(progress_.get()),
-          static_cast<QWidget*>(prefs_.get()), static_cast<QWidget*>(welcome_.get()),
-          static_cast<QWidget*>(library_.get()), static_cast<QWidget*>(libInfo_.get()),
-          help_ ? static_cast<QWidget*>(&help_->Help()) : nullptr}) {
+    for (QWidget* window : {static_cast<QWidget*>(vorlage_.get()),
+                            static_cast<QWidget*>(kachel_.get()),
+                            static_cast<QWidget*>(nachbrenner_.get()),
+                            static_cast<QWidget*>(renderOptions_.get()),
+                            static_cast<QWidget*>(stereoProg_.get()),
+                            static_cast<QWidget*>(neuesProj_.get()),
+                            static_cast<QWidget*>(message_.get()),
+                            static_cast<QWidget*>(progress_.get()),
+                            static_cast<QWidget*>(prefs_.get()),
+                            static_cast<QWidget*>(welcome_.get()),
+                            static_cast<QWidget*>(library_.get()),
+                            static_cast<QWidget*>(libInfo_.get()),
+                            static_cast<QWidget*>(toolRectangle_.get()),
+                            static_cast<QWidget*>(toolEllipse_.get()),
+                            static_cast<QWidget*>(toolLine_.get()),
+                            static_cast<QWidget*>(toolPolygon_.get()),
+                            static_cast<QWidget*>(toolText_.get()),
+                            static_cast<QWidget*>(rename_.get()),
+                            static_cast<QWidget*>(depthSlider_.get()),
+                            static_cast<QWidget*>(greyPicker_.get()),
+                            help_ ? static_cast<QWidget*>(&help_->Help()) : nullptr}) {
         if (window && window->objectName().compare(name, Qt::CaseInsensitive) == 0)
             return window;
     }

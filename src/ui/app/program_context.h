@@ -41,7 +41,15 @@ class TPixelEngine;
 class TPrefs;
 class TProgress_Form;
 class TRender_opt;
+class TDepthSlider_Form;
+class TGreyPicker;
+class TRename_dm_obj;
 class TStereo_Prog;
+class TTool_Ellipse;
+class TTool_Line;
+class TTool_Polygon;
+class TTool_Rectangle;
+class TTool_Text;
 class TVorlage;
 class TWelcomeScreen;
 
@@ -97,6 +105,15 @@ public:
     TLibrary_Form& LibraryForm() const { return *library_; }
     TLibInfo& LibInfo() const { return *libInfo_; }
     TNeuesProj& NewProjectDialog() const { return *neuesProj_; }
+    // The dialogs and small windows of the depth-map window.
+    TTool_Rectangle& Tool_Rectangle() const { return *toolRectangle_; }
+    TTool_Ellipse& Tool_Ellipse() const { return *toolEllipse_; }
+    TTool_Line& Tool_Line() const { return *toolLine_; }
+    TTool_Polygon& Tool_Polygon() const { return *toolPolygon_; }
+    TTool_Text& Tool_Text() const { return *toolText_; }
+    TRename_dm_obj& Rename_dm_obj() const { return *rename_; }
+    TDepthSlider_Form& DepthSlider_Form() const { return *depthSlider_; }
+    TGreyPicker& GreyPicker() const { return *greyPicker_; }
     StageWindow& Window(Stage stage) const;
     // The stage window the user sees.
     StageWindow& CurrentWindow() const { return *current_; }
@@ -210,6 +227,14 @@ private:
     std::unique_ptr<TWelcomeScreen> welcome_;
     std::unique_ptr<TLibInfo> libInfo_;
     std::unique_ptr<TLibrary_Form> library_;
+    std::unique_ptr<TTool_Rectangle> toolRectangle_;
+    std::unique_ptr<TTool_Ellipse> toolEllipse_;
+    std::unique_ptr<TTool_Line> toolLine_;
+    std::unique_ptr<TTool_Polygon> toolPolygon_;
+    std::unique_ptr<TTool_Text> toolText_;
+    std::unique_ptr<TRename_dm_obj> rename_;
+    std::unique_ptr<TDepthSlider_Form> depthSlider_;
+    std::unique_ptr<TGreyPicker> greyPicker_;
     std::unique_ptr<HelpWindows> help_;
     StageWindow* current_ = nullptr;
 

@@ -357,9 +357,11 @@ TEST_F(LanguageManagerTest, DamagedOrForeignFileIsRefusedAndTheInstalledOnesStay
 TEST_F(LanguageManagerTest, WindowSectionsAreTheTranslatedWindows)
 {
     const QStringList& windows = LanguageWindowSections();
-    EXPECT_EQ(windows.size(), 44);
+    // The design's 44 and the grey picker of the background depth.
+    EXPECT_EQ(windows.size(), 45);
     EXPECT_TRUE(windows.contains("Vorlage"));
     EXPECT_TRUE(windows.contains("DepthSlider_Form"));
+    EXPECT_TRUE(windows.contains("GreyPicker"));
     EXPECT_FALSE(windows.contains("Develop"));
     EXPECT_FALSE(windows.contains("Tool_Blend"));
 }

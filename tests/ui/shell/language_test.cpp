@@ -7,6 +7,13 @@
 #include "app/language_file.h"
 #include "app/language_line.h"
 #include "ui/app/tprogress_form.h"
+#include "ui/depthmap/tgreypicker.h"
+#include "ui/depthmap/trename_dm_obj.h"
+#include "ui/depthmap/ttool_ellipse.h"
+#include "ui/depthmap/ttool_line.h"
+#include "ui/depthmap/ttool_polygon.h"
+#include "ui/depthmap/ttool_rectangle.h"
+#include "ui/depthmap/ttool_text.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -89,6 +96,13 @@ TEST_P(LanguageSwitch, EveryTextComesFromTheChosenFile)
         {"Nachbrenner", &context.Nachbrenner()},
         {"Message_Form", &context.MessageForm()},
         {"Progress_Form", &context.ProgressForm()},
+        {"Tool_Rectangle", &context.Tool_Rectangle()},
+        {"Tool_Ellipse", &context.Tool_Ellipse()},
+        {"Tool_Line", &context.Tool_Line()},
+        {"Tool_Polygon", &context.Tool_Polygon()},
+        {"Tool_Text", &context.Tool_Text()},
+        {"Rename_dm_obj", &context.Rename_dm_obj()},
+        {"GreyPicker", &context.GreyPicker()},
         {"Help", &context.Help().Help()},
     };
     for (const auto& [section, window] : windows) {
