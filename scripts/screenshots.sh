@@ -1,10 +1,10 @@
 #!/bin/sh
 # Takes a screenshot of each of the three stage windows (depth map, tile
-# map, afterburner), the help window and the depth-map dialogs under a
-# virtual X display and writes them to docs/screenshots/, and the help's
-# pictures of the three windows to assets/help/english/images/. Installs
-# Xvfb, xauth, ImageMagick and xdotool when they are missing (as root on
-# Debian). LUMORA_BUILD_DIR names a build
+# map, afterburner), the help window, the depth-map dialogs, the welcome
+# screen and the picture library window under a virtual X display and
+# writes them to docs/screenshots/, and the help's pictures of the three
+# windows to assets/help/english/images/. Installs Xvfb, xauth, ImageMagick
+# and xdotool when they are missing (as root on Debian). LUMORA_BUILD_DIR names a build
 # folder that is already built; without it the release preset is built.
 set -e
 cd "$(dirname "$0")/.."
@@ -21,7 +21,7 @@ build="${LUMORA_BUILD_DIR:-}"
 if [ -z "$build" ]; then
   build=build/release
   cmake --preset release >/dev/null
-  cmake --build --preset release --target lumora lumora-render test_ui_depthmap
+  cmake --build --preset release --target lumora lumora-render lumora-show-window test_ui_depthmap
 fi
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT

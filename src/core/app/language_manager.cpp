@@ -4,8 +4,10 @@
 #include "app/language_header.h"
 #include "app/language_line.h"
 #include "app/language_widgets.h"
+#include "common/lumora_error.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace lumora {
 
@@ -34,6 +36,20 @@ QStringList LanguageFilesOf(const QString& folder)
     for (const QString& name : dir.entryList())
         paths.append(dir.filePath(name));
     return paths;
+}
+
+// A file the scan would not list is refused before it is copied, so that
+// it can never replace a language that works.
+void CheckLanguageFileToImport(const QString& source)
+{
+    const QString name = QFileInfo(source).fileName();
+    try {
+        const LanguageFile file = LoadLanguageFile(source);
+        if (!LanguageHeader::Find(file.Lines))
+            throw LumoraError("The language file has no valid description of itself.");
+    } catch (const LumoraError& e) {
+        throw LumoraError("The file " + name.toStdString() + " cannot be imported. " + e.what());
+    }
 }
 
 } // namespace
@@ -245,9 +261,13 @@ bool LanguageManager::ChooseItem(int item, LanguageWidgets& widgets)
     const LanguageListEntry& entry = entries_[static_cast<size_t>(item)];
     if (entry.DisplayName == currentName_)
         return false;
+    // A file that no longer reads changes nothing, not even the name that
+    // is stored at exit.
+    if (!ApplyLanguage(entry.Path, true, widgets))
+        return false;
     currentName_ = entry.DisplayName;
     selectedItem_ = item;
-    return ApplyLanguage(entry.Path, true, widgets);
+    return true;
 }
 
 ImportResult
@@ -255,6 +275,7 @@ LanguageManager::ImportLanguage(const QString& source, const QString& folder,
                                 const std::function<bool(const QString& target)>& confirmOverwrite,
                                 LanguageWidgets& widgets)
 {
+    CheckLanguageFileToImport(source);
     const ImportResult result = ImportFileInto(source, folder, confirmOverwrite);
     if (result == ImportResult::Copied)
         ScanLanguages(folder, widgets);

@@ -70,13 +70,15 @@ public:
     bool ApplyLanguage(const QString& path, bool askDisclaimer, LanguageWidgets& widgets);
 
     // The preferences' "OK": applies the chosen list item, with the
-    // disclaimer, when its display name differs from the current one.
-    // Answers whether it applied a file.
+    // disclaimer, when its display name differs from the current one; it
+    // then becomes the current language. Answers whether it applied a
+    // file; a file that no longer reads leaves the current language.
     bool ChooseItem(int item, LanguageWidgets& widgets);
 
     // The preferences' "Import Language...": copies the file into folder,
     // asking before an existing file is replaced, then scans again.
-    // Throws LumoraError when the copy fails.
+    // Throws LumoraError, before anything is asked or copied, for a file
+    // that is no valid language file, and when the copy fails.
     ImportResult ImportLanguage(const QString& source, const QString& folder,
                                 const std::function<bool(const QString& target)>& confirmOverwrite,
                                 LanguageWidgets& widgets);

@@ -3,7 +3,31 @@
 #include "common/lumora_error.h"
 #include "rendering/lumo_pixelengine.h"
 
+#include <QFileInfo>
+
 namespace lumora {
+
+namespace {
+
+// A library that would not open is refused before it is copied, so that it
+// can never replace one that works. What the window reads at once (texts,
+// names, descriptions, thumbnails) is read here too.
+void CheckLibraryToImport(const QString& source)
+{
+    const QString name = QFileInfo(source).fileName();
+    try {
+        const PictureLibrary library = PictureLibrary::Open(source);
+        for (int k = 0; k < library.Count(); ++k) {
+            library.Name(k);
+            library.Description(k);
+            library.Thumbnail(k);
+        }
+    } catch (const LumoraError& e) {
+        throw LumoraError("The file " + name.toStdString() + " cannot be imported. " + e.what());
+    }
+}
+
+} // namespace
 
 LibraryBrowser::LibraryBrowser() = default;
 LibraryBrowser::~LibraryBrowser() = default;
@@ -106,6 +130,7 @@ ImportResult
 LibraryBrowser::ImportLibrary(const QString& source,
                               const std::function<bool(const QString& target)>& confirmOverwrite)
 {
+    CheckLibraryToImport(source);
     const ImportResult result = ImportFileInto(source, folder_, confirmOverwrite);
     if (result == ImportResult::Copied)
         ShowFolder(folder_);

@@ -70,8 +70,9 @@ public:
 
     // "Import Library...": copies the file into the shown folder, asking
     // before an existing file is replaced; after a copy the list is built
-    // again and its first library selected. Throws LumoraError when the
-    // copy fails or the first library is damaged.
+    // again and its first library selected. Throws LumoraError, before
+    // anything is asked or copied, for a file that is no readable library,
+    // and when the copy fails or the first library is damaged.
     ImportResult ImportLibrary(const QString& source,
                                const std::function<bool(const QString& target)>& confirmOverwrite);
 

@@ -4,12 +4,17 @@
 #include "history/history_list_dm.h"
 #include "project/project.h"
 #include "project/render_stereogram.h"
+#include "rendering/lumo_pixelengine.h"
 #include "ui/afterburner/tnachbrenner.h"
 #include "ui/app/busy_cursor.h"
 #include "ui/app/file_dialogs.h"
 #include "ui/app/project_file_commands.h"
+#include "ui/app/tlibinfo.h"
+#include "ui/app/tlibrary_form.h"
 #include "ui/app/tmessage_form.h"
+#include "ui/app/tprefs.h"
 #include "ui/app/tprogress_form.h"
+#include "ui/app/twelcomescreen.h"
 #include "ui/depthmap/tdepthslider_form.h"
 #include "ui/depthmap/tgreypicker.h"
 #include "ui/depthmap/trename_dm_obj.h"
@@ -62,6 +67,10 @@ ProgramContext::~ProgramContext()
     project_->SetObserver(nullptr);
     project_->Tiles.SetUi(nullptr);
     project_->Afterburner.SetUi(nullptr);
+    library_.reset();
+    libInfo_.reset();
+    welcome_.reset();
+    prefs_.reset();
     help_.reset();
     progress_.reset();
     message_.reset();
@@ -104,15 +113,25 @@ void ProgramContext::CreateWindows(const std::function<void(const QString&)>& st
     toolText_->SetTexts(&languages_.Texts());
     status(QStringLiteral("Creating Tool \"Rectangle\"..."));
     toolRectangle_ = std::make_unique<TTool_Rectangle>();
+    status(QStringLiteral("Creating Settings..."));
+    prefs_ = std::make_unique<TPrefs>(*this);
     status(QStringLiteral("Creating New Project dialog..."));
     neuesProj_ = std::make_unique<TNeuesProj>();
     status(QStringLiteral("Creating Message Window..."));
     message_ = std::make_unique<TMessage_Form>();
+    status(QStringLiteral("Creating Welcome Screen..."));
+    welcome_ = std::make_unique<TWelcomeScreen>();
+    status(QStringLiteral("Creating Library Window..."));
+    library_ = std::make_unique<TLibrary_Form>(*this);
+    status(QStringLiteral("Creating Library Info Window..."));
+    libInfo_ = std::make_unique<TLibInfo>();
     status(QStringLiteral("Creating Help Window..."));
     help_ = std::make_unique<HelpWindows>(programDirectory_, cursors_,
                                           [this](const QString& text) { Tell(text); });
     renderOptions_->SetShowHelp([this](const QString& page) { Show_Help(page); });
     neuesProj_->SetShowHelp([this](const QString& page) { Show_Help(page); });
+    prefs_->SetShowHelp([this](const QString& page) { Show_Help(page); });
+    library_->SetShowHelp([this](const QString& page) { Show_Help(page); });
     status(QStringLiteral("Creating Progress Window..."));
     progress_ = std::make_unique<TProgress_Form>(languages_.Texts());
     status(QStringLiteral("Creating Rename Object Window..."));
@@ -171,8 +190,36 @@ void ProgramContext::ShowFirst(const QStringList& arguments)
     vorlage_->activateWindow();
     RepaintStages();
     UpdateCommandStates();
+    skipSavingSettings_ = false;
     if (!arguments.isEmpty() && QFileInfo(arguments.constFirst()).isFile())
         OpenCommand(arguments.constFirst(), *vorlage_);
+    else if (!settings_.WelcomeDialog)
+        ShowWelcomeScreen();
+}
+
+void ProgramContext::ShowWelcomeScreen()
+{
+    welcome_->SetDontShowAgain(settings_.WelcomeDialog);
+    const TWelcomeScreen::Choice choice =
+        welcome_->Execute({[this] { return NewProject(*vorlage_); },
+                           [this] { return ChooseProjectToOpen(*vorlage_); }});
+    settings_.WelcomeDialog = welcome_->DontShowAgain();
+    prefs_->SetStartDialogShown(!settings_.WelcomeDialog);
+    switch (choice) {
+    case TWelcomeScreen::Choice::OpenProject:
+        OpenCommand(welcome_->ChosenProject(), *vorlage_);
+        break;
+    case TWelcomeScreen::Choice::GettingStarted:
+        Show_Help(QString::fromLatin1(TWelcomeScreen::kGettingStartedPage));
+        break;
+    case TWelcomeScreen::Choice::Ende:
+        skipSavingSettings_ = true;
+        vorlage_->close();
+        break;
+    case TWelcomeScreen::Choice::Start:
+    case TWelcomeScreen::Choice::NewProject:
+        break;
+    }
 }
 
 StageWindow& ProgramContext::Window(Stage stage) const
@@ -218,14 +265,19 @@ void ProgramContext::Open(StageWindow& from)
     files_->Open(from);
 }
 
+QString ProgramContext::ChooseProjectToOpen(StageWindow& from)
+{
+    return files_->ChooseProjectToOpen(from);
+}
+
 bool ProgramContext::OpenCommand(const QString& path, StageWindow& from)
 {
     return files_->OpenCommand(path, from);
 }
 
-void ProgramContext::NewProject(StageWindow& from)
+bool ProgramContext::NewProject(StageWindow& from)
 {
-    files_->NewProject(from);
+    return files_->NewProject(from);
 }
 
 bool ProgramContext::AskUnsavedChanges()
@@ -269,6 +321,25 @@ void ProgramContext::RenderOptionsCommand(StageWindow& from)
 {
     if (renderOptions_->Execute(*project_) && from.WindowStage() == Stage::TileMap)
         from.RepaintStage();
+    UpdateCommandStates();
+}
+
+void ProgramContext::PreferencesCommand()
+{
+    prefs_->Execute();
+}
+
+bool ProgramContext::Show_Library(const QString& folder, const QString& caption,
+                                  std::unique_ptr<TPixelEngine>& picture)
+{
+    return library_->Show_Library(folder, caption, picture);
+}
+
+void ProgramContext::LanguageApplied()
+{
+    settings_.Language = languages_.CurrentLanguageName();
+    UpdateCaption();
+    RepaintStages();
     UpdateCommandStates();
 }
 
@@ -336,10 +407,12 @@ bool ProgramContext::CloseQuery(StageWindow& from)
 void ProgramContext::EndProgram()
 {
     shuttingDown_ = true;
-    SavePlacement();
-    help_->StoreHelpWindowPlace(settings_);
+    if (!skipSavingSettings_) {
+        SavePlacement();
+        help_->StoreHelpWindowPlace(settings_);
+        store_.SaveSettings(settings_);
+    }
     help_->HideAll();
-    store_.SaveSettings(settings_);
     for (StageWindow* window :
          {static_cast<StageWindow*>(vorlage_.get()), static_cast<StageWindow*>(kachel_.get()),
           static_cast<StageWindow*>(nachbrenner_.get())}) {
@@ -400,16 +473,27 @@ void ProgramContext::RepaintStages()
 
 QWidget* ProgramContext::LanguageWindow(const QString& name) const
 {
-    for (QWidget* window :
-         {static_cast<QWidget*>(vorlage_.get()), static_cast<QWidget*>(kachel_.get()),
-          static_cast<QWidget*>(nachbrenner_.get()), static_cast<QWidget*>(renderOptions_.get()),
-          static_cast<QWidget*>(stereoProg_.get()), static_cast<QWidget*>(neuesProj_.get()),
-          static_cast<QWidget*>(message_.get()), static_cast<QWidget*>(progress_.get()),
-          static_cast<QWidget*>(toolRectangle_.get()), static_cast<QWidget*>(toolEllipse_.get()),
-          static_cast<QWidget*>(toolLine_.get()), static_cast<QWidget*>(toolPolygon_.get()),
-          static_cast<QWidget*>(toolText_.get()), static_cast<QWidget*>(rename_.get()),
-          static_cast<QWidget*>(depthSlider_.get()), static_cast<QWidget*>(greyPicker_.get()),
-          help_ ? static_cast<QWidget*>(&help_->Help()) : nullptr}) {
+    for (QWidget* window : {static_cast<QWidget*>(vorlage_.get()),
+                            static_cast<QWidget*>(kachel_.get()),
+                            static_cast<QWidget*>(nachbrenner_.get()),
+                            static_cast<QWidget*>(renderOptions_.get()),
+                            static_cast<QWidget*>(stereoProg_.get()),
+                            static_cast<QWidget*>(neuesProj_.get()),
+                            static_cast<QWidget*>(message_.get()),
+                            static_cast<QWidget*>(progress_.get()),
+                            static_cast<QWidget*>(prefs_.get()),
+                            static_cast<QWidget*>(welcome_.get()),
+                            static_cast<QWidget*>(library_.get()),
+                            static_cast<QWidget*>(libInfo_.get()),
+                            static_cast<QWidget*>(toolRectangle_.get()),
+                            static_cast<QWidget*>(toolEllipse_.get()),
+                            static_cast<QWidget*>(toolLine_.get()),
+                            static_cast<QWidget*>(toolPolygon_.get()),
+                            static_cast<QWidget*>(toolText_.get()),
+                            static_cast<QWidget*>(rename_.get()),
+                            static_cast<QWidget*>(depthSlider_.get()),
+                            static_cast<QWidget*>(greyPicker_.get()),
+                            help_ ? static_cast<QWidget*>(&help_->Help()) : nullptr}) {
         if (window && window->objectName().compare(name, Qt::CaseInsensitive) == 0)
             return window;
     }

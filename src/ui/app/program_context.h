@@ -32,9 +32,13 @@ class HistoryList_dm;
 class Project;
 class ProjectFileCommands;
 class TKachel;
+class TLibInfo;
+class TLibrary_Form;
 class TMessage_Form;
 class TNachbrenner;
 class TNeuesProj;
+class TPixelEngine;
+class TPrefs;
 class TProgress_Form;
 class TRender_opt;
 class TDepthSlider_Form;
@@ -47,6 +51,7 @@ class TTool_Polygon;
 class TTool_Rectangle;
 class TTool_Text;
 class TVorlage;
+class TWelcomeScreen;
 
 // "Lumora Release 2 - " + the project's name.
 inline constexpr char kCaptionPrefix[] = "Lumora Release 2 - ";
@@ -86,7 +91,8 @@ public:
     // "Language"); answers whether a valid language file was found.
     bool LoadLanguage();
     // The first showing of the depth-map window: caption, then the project
-    // named by the first argument when that is an existing file.
+    // named by the first argument when that is an existing file, otherwise
+    // the welcome screen unless it was switched off.
     void ShowFirst(const QStringList& arguments);
 
     TVorlage& Vorlage() const { return *vorlage_; }
@@ -94,6 +100,10 @@ public:
     TNachbrenner& Nachbrenner() const { return *nachbrenner_; }
     TMessage_Form& MessageForm() const { return *message_; }
     TProgress_Form& ProgressForm() const { return *progress_; }
+    TPrefs& Prefs() const { return *prefs_; }
+    TWelcomeScreen& WelcomeScreen() const { return *welcome_; }
+    TLibrary_Form& LibraryForm() const { return *library_; }
+    TLibInfo& LibInfo() const { return *libInfo_; }
     TNeuesProj& NewProjectDialog() const { return *neuesProj_; }
     // The dialogs and small windows of the depth-map window.
     TTool_Rectangle& Tool_Rectangle() const { return *toolRectangle_; }
@@ -124,8 +134,11 @@ public:
     bool Save(StageWindow& from);
     bool SaveAs(StageWindow& from);
     void Open(StageWindow& from);
+    // The open dialog for project files; the chosen file or nothing.
+    QString ChooseProjectToOpen(StageWindow& from);
     bool OpenCommand(const QString& path, StageWindow& from);
-    void NewProject(StageWindow& from);
+    // Answers whether a new project was made ("OK" in its dialog).
+    bool NewProject(StageWindow& from);
     // Only when the project is modified: Yes saves (and answers whether it
     // did), No answers true, Cancel false.
     bool AskUnsavedChanges();
@@ -134,6 +147,18 @@ public:
     // window, switches to the afterburner.
     void RenderCommand(StageWindow& from);
     void RenderOptionsCommand(StageWindow& from);
+    // "Voreinstellungen...".
+    void PreferencesCommand();
+
+    // The picture library window over the libraries of folder; see
+    // TLibrary_Form::Show_Library.
+    bool Show_Library(const QString& folder, const QString& caption,
+                      std::unique_ptr<TPixelEngine>& picture);
+
+    // After a language file was applied: the setting "Language" follows
+    // the applied language and the windows show the texts anew.
+    void LanguageApplied();
+
     // Renders the stereogram without switching windows; answers whether a
     // picture was composed.
     bool RenderPipeline();
@@ -173,6 +198,7 @@ public:
 private:
     QWidget* LanguageWindow(const QString& name) const;
     void ShowStage(StageWindow& target, StageWindow& from);
+    void ShowWelcomeScreen();
     void EndProgram();
     void SavePlacement();
     void ApplyPlacement();
@@ -197,6 +223,10 @@ private:
     std::unique_ptr<TNeuesProj> neuesProj_;
     std::unique_ptr<TMessage_Form> message_;
     std::unique_ptr<TProgress_Form> progress_;
+    std::unique_ptr<TPrefs> prefs_;
+    std::unique_ptr<TWelcomeScreen> welcome_;
+    std::unique_ptr<TLibInfo> libInfo_;
+    std::unique_ptr<TLibrary_Form> library_;
     std::unique_ptr<TTool_Rectangle> toolRectangle_;
     std::unique_ptr<TTool_Ellipse> toolEllipse_;
     std::unique_ptr<TTool_Line> toolLine_;
@@ -208,6 +238,8 @@ private:
     std::unique_ptr<HelpWindows> help_;
     StageWindow* current_ = nullptr;
 
+    // Set by "Ende" on the welcome screen: the settings are not saved.
+    bool skipSavingSettings_ = false;
     bool shuttingDown_ = false;
     bool ended_ = false;
     std::function<void()> onEnded_;

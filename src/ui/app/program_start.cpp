@@ -178,10 +178,15 @@ int RunLumora(int argc, char** argv)
     StartOptions options;
     options.ProgramDirectory = InstallationFolderOf(QApplication::applicationDirPath());
     options.Arguments = arguments;
+    // The program ends when its main window closes, not when the welcome
+    // screen or another dialog is the last window to close.
+    QApplication::setQuitOnLastWindowClosed(false);
     StartResult result = StartProgram(options);
     if (result.Status != StartupStatus::AllWell)
         return 1;
-    QApplication::setQuitOnLastWindowClosed(false);
+    // "Ende" on the welcome screen ends the program before its event loop.
+    if (result.Program->Ended())
+        return 0;
     result.Program->SetOnEnded([] { QCoreApplication::quit(); });
     return QApplication::exec();
 }

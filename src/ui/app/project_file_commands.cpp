@@ -89,16 +89,23 @@ bool ProjectFileCommands::SaveAs(StageWindow& from)
 
 void ProjectFileCommands::Open(StageWindow& from)
 {
+    const QString path = ChooseProjectToOpen(from);
+    if (path.isEmpty())
+        return;
+    if (!AskUnsavedChanges())
+        return;
+    OpenCommand(path, from);
+}
+
+QString ProjectFileCommands::ChooseProjectToOpen(StageWindow& from)
+{
     ApplicationSettings& settings = context_.Settings();
     const QString path = context_.Dialogs().OpenFileName(
         &from, settings.Folders.InitialFolder(DialogFolder::OpenProject),
         {QString::fromLatin1(kProjectFileFilter)});
-    if (path.isEmpty())
-        return;
-    settings.Folders.RecordChosenFile(DialogFolder::OpenProject, path);
-    if (!AskUnsavedChanges())
-        return;
-    OpenCommand(path, from);
+    if (!path.isEmpty())
+        settings.Folders.RecordChosenFile(DialogFolder::OpenProject, path);
+    return path;
 }
 
 bool ProjectFileCommands::OpenCommand(const QString& path, StageWindow& from)
@@ -132,13 +139,13 @@ bool ProjectFileCommands::OpenCommand(const QString& path, StageWindow& from)
     return true;
 }
 
-void ProjectFileCommands::NewProject(StageWindow& from)
+bool ProjectFileCommands::NewProject(StageWindow& from)
 {
     if (!AskUnsavedChanges())
-        return;
+        return false;
     NewProjectDialogModel model = NewProjectModelFrom(context_.Settings());
     if (!context_.NewProjectDialog().Execute(model))
-        return;
+        return false;
     RememberNewProjectChoice(model, context_.Settings());
     Project& project = context_.CurrentProject();
     project.Options = context_.Store().LoadRenderOptions();
@@ -146,6 +153,7 @@ void ProjectFileCommands::NewProject(StageWindow& from)
     project.FilePath.clear();
     project.SetModified(false);
     context_.ShowProjectInDepthMap(from);
+    return true;
 }
 
 bool ProjectFileCommands::AskUnsavedChanges()

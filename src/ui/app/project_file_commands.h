@@ -19,8 +19,11 @@ public:
     bool Save(StageWindow& from);
     bool SaveAs(StageWindow& from);
     void Open(StageWindow& from);
+    // The open dialog for project files; the chosen file or nothing.
+    QString ChooseProjectToOpen(StageWindow& from);
     bool OpenCommand(const QString& path, StageWindow& from);
-    void NewProject(StageWindow& from);
+    // Answers whether a new project was made ("OK" in its dialog).
+    bool NewProject(StageWindow& from);
     // Only when the project is modified: Yes saves (and answers whether it
     // did), No answers true, Cancel false.
     bool AskUnsavedChanges();

@@ -53,6 +53,10 @@ void StageWindow::BuildMenus()
             &QAction::triggered, this, [this] { context_.SaveAs(*this); });
     file->addSeparator();
     connect(
+        AddAction(file, "Voreinstellungen1", QStringLiteral("Voreinstellungen..."), QKeySequence()),
+        &QAction::triggered, this, [this] { context_.PreferencesCommand(); });
+    file->addSeparator();
+    connect(
         AddAction(file, "Beenden1", QStringLiteral("Beenden"), QKeySequence(Qt::CTRL | Qt::Key_Q)),
         &QAction::triggered, this, &QWidget::close);
 

@@ -261,6 +261,19 @@ TEST_F(LanguageManagerTest, ChoosingTheAppliedLanguageDoesNotReloadIt)
     EXPECT_FALSE(manager_.ChooseItem(7, widgets_));
 }
 
+TEST_F(LanguageManagerTest, ChoosingAFileThatNoLongerReadsKeepsTheCurrentLanguage)
+{
+    const QString german = Write("Deutsch.l2l", HeaderLines("Deutsch"));
+    Write("English.l2l", HeaderLines("English - default"));
+    manager_.ScanLanguages(dir_.path(), widgets_);
+    const QStringList log = manager_.Log();
+    test::WriteFile(german, "damaged since the scan");
+    EXPECT_FALSE(manager_.ChooseItem(0, widgets_));
+    EXPECT_EQ(manager_.CurrentLanguageName(), "English - default");
+    EXPECT_EQ(manager_.SelectedItem(), 1);
+    EXPECT_EQ(manager_.Log(), log);
+}
+
 TEST_F(LanguageManagerTest, ImportAsksBeforeReplacingAndScansAgain)
 {
     QTemporaryDir source;
@@ -297,6 +310,48 @@ TEST_F(LanguageManagerTest, ImportAsksBeforeReplacingAndScansAgain)
     EXPECT_THROW(
         manager_.ImportLanguage(source.filePath("missing.l2l"), languages, answer(true), widgets_),
         LumoraError);
+}
+
+TEST_F(LanguageManagerTest, DamagedOrForeignFileIsRefusedAndTheInstalledOnesStay)
+{
+    const QString languages = dir_.filePath("languages");
+    Write("languages/English.l2l", HeaderLines("English - default"));
+    manager_.ScanLanguages(languages, widgets_);
+    const QByteArray installed = test::ReadFile(languages + "/English.l2l");
+    QByteArray cut = installed;
+    cut.chop(20);
+    QStringList wrongVersion = HeaderLines("English - default");
+    wrongVersion[1] = "Version=1.0.0";
+    QTemporaryDir source;
+    const std::pair<const char*, QByteArray> refused[] = {
+        {"a project file", QByteArray("LMAR2_PF_2003 and more bytes")},
+        {"a cut file", cut},
+        {"no Header", EncodeLanguageFile({"[Vorlage, x]", "Vorlage.Caption=X"}, true)},
+        {"another Header version", EncodeLanguageFile(wrongVersion, true)},
+        {"an empty file", QByteArray()},
+    };
+    for (const auto& [what, bytes] : refused) {
+        const QString file = source.filePath("English.l2l");
+        test::WriteFile(file, bytes);
+        int asked = 0;
+        try {
+            manager_.ImportLanguage(
+                file, languages,
+                [&](const QString&) {
+                    ++asked;
+                    return true;
+                },
+                widgets_);
+            ADD_FAILURE() << what << " was imported";
+        } catch (const LumoraError& e) {
+            EXPECT_TRUE(
+                QString::fromUtf8(e.what()).startsWith("The file English.l2l cannot be imported."))
+                << e.what();
+        }
+        EXPECT_EQ(asked, 0) << what;
+        EXPECT_EQ(test::ReadFile(languages + "/English.l2l"), installed) << what;
+        EXPECT_EQ(manager_.DisplayNames(), QStringList{"English - default"}) << what;
+    }
 }
 
 TEST_F(LanguageManagerTest, WindowSectionsAreTheTranslatedWindows)

@@ -214,5 +214,42 @@ TEST_F(LibraryBrowserTest, ImportAsksBeforeReplacing)
     EXPECT_EQ(browser_.ImageName(), "New");
 }
 
+TEST_F(LibraryBrowserTest, DamagedOrForeignFileIsRefusedBeforeAnythingIsReplaced)
+{
+    WriteLibrary("Tiles", 1);
+    ASSERT_TRUE(browser_.ShowFolder(dir_.path()));
+    const QByteArray installed = test::ReadFile(dir_.filePath("Tiles.llb"));
+    QTemporaryDir other;
+    QByteArray cut = installed;
+    cut.truncate(1500); // the index points past the end
+    QByteArray version = installed;
+    version[PictureLibrary::kVersionOffset] = 2;
+    const std::pair<const char*, QByteArray> refused[] = {
+        {"a project file", QByteArray("LMAR2_PF_2003 and more bytes")},
+        {"a cut library", cut},
+        {"another version", version},
+        {"an empty file", QByteArray()},
+    };
+    for (const auto& [what, bytes] : refused) {
+        const QString source = other.filePath("Tiles.llb");
+        test::WriteFile(source, bytes);
+        int asked = 0;
+        try {
+            browser_.ImportLibrary(source, [&](const QString&) {
+                ++asked;
+                return true;
+            });
+            ADD_FAILURE() << what << " was imported";
+        } catch (const LumoraError& e) {
+            EXPECT_TRUE(QString::fromUtf8(e.what()).startsWith("The file Tiles.llb cannot be "
+                                                               "imported."))
+                << e.what();
+        }
+        EXPECT_EQ(asked, 0) << what;
+        EXPECT_EQ(test::ReadFile(dir_.filePath("Tiles.llb")), installed) << what;
+        EXPECT_EQ(browser_.ImageName(), "Tiles 0") << what;
+    }
+}
+
 } // namespace
 } // namespace lumora

@@ -151,31 +151,48 @@ inline ModalStep Ok()
 
 // Answers the modal windows that come up, in order, and records the text
 // of every message box. A window the script does not expect is failed and
-// closed, so that a test never hangs.
+// closed, so that a test never hangs. A step may open further modal
+// windows (a message box over a dialog); the script answers them too,
+// since each look for a window is a timer of its own.
 class ModalScript
 {
 public:
     explicit ModalScript(std::vector<ModalStep> steps) : steps_(steps.begin(), steps.end())
     {
-        timer_.setInterval(5);
-        QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
-        timer_.start();
+        Schedule();
     }
     ~ModalScript() { EXPECT_TRUE(steps_.empty()) << steps_.size() << " modal steps not reached"; }
 
     const QStringList& Messages() const { return messages_; }
 
 private:
+    void Schedule()
+    {
+        QTimer::singleShot(5, &context_, [this] { Poll(); });
+    }
+
+    bool Acting(const QWidget* window) const
+    {
+        for (const QPointer<QWidget>& acting : acting_) {
+            if (acting == window)
+                return true;
+        }
+        return false;
+    }
+
     void Poll()
     {
+        Schedule();
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible() || modal == last_)
+        if (!modal || !modal->isVisible() || modal == last_ || Acting(modal))
             return;
         // The progress windows need no answer.
         if (modal->objectName() == "Stereo_Prog" || modal->objectName() == "Progress_Form")
             return;
         if (steps_.empty() || modal->objectName() != steps_.front().Window) {
-            ADD_FAILURE() << "unexpected modal window " << modal->objectName().toStdString();
+            const auto* label = modal->findChild<QLabel*>("Message_Label");
+            ADD_FAILURE() << "unexpected modal window " << modal->objectName().toStdString()
+                          << (label ? " saying " + label->text().toStdString() : std::string());
             modal->close();
             return;
         }
@@ -184,15 +201,18 @@ private:
         const ModalStep step = steps_.front();
         steps_.pop_front();
         last_ = modal;
+        acting_.push_back(modal);
         step.Act(*modal);
+        acting_.pop_back();
         // The same window may come up again for the next question.
-        QTimer::singleShot(0, &timer_, [this] { last_ = nullptr; });
+        QTimer::singleShot(0, &context_, [this] { last_ = nullptr; });
     }
 
-    QTimer timer_;
+    QObject context_;
     std::deque<ModalStep> steps_;
     QStringList messages_;
     QPointer<QWidget> last_;
+    std::vector<QPointer<QWidget>> acting_;
 };
 
 // A key press on a window, with the window active so that its shortcuts
@@ -204,16 +224,26 @@ inline void Press(QWidget& window, int key, Qt::KeyboardModifiers modifiers = Qt
     QTest::keyClick(&window, static_cast<Qt::Key>(key), modifiers);
 }
 
+// Whether the welcome screen comes up at the start of a test program.
+enum class WelcomeAtStart
+{
+    Skipped, // "Don't show this dialog again" is stored
+    Shown,   // a modal script answers it
+};
+
 // A started program with scripted file dialogs and its own settings file.
+// The welcome screen is switched off unless the test asks for it.
 class TestProgram
 {
 public:
-    explicit TestProgram(QStringList arguments = {}, const QString& language = QString())
+    explicit TestProgram(QStringList arguments = {}, const QString& language = QString(),
+                         WelcomeAtStart welcome = WelcomeAtStart::Skipped)
     {
         settingsFile_ = settingsDir_.filePath("settings.ini");
-        if (!language.isEmpty()) {
+        if (!language.isEmpty() || welcome == WelcomeAtStart::Skipped) {
             ApplicationSettings settings;
             settings.Language = language;
+            settings.WelcomeDialog = welcome == WelcomeAtStart::Skipped;
             SettingsStore(settingsFile_).SaveSettings(settings);
         }
         StartOptions options;

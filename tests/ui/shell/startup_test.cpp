@@ -139,6 +139,8 @@ TEST(Startup, SplashShowsEachStepBeforeIt)
     options.SettingsFile = settings.filePath("settings.ini");
     QStringList statuses;
     options.OnStatus = [&statuses](const QString& status) { statuses << status; };
+    // A first start offers the welcome screen.
+    test::ModalScript script({{"WelcomeScreen", test::Click("StartLink")}});
     const StartResult result = StartProgram(options);
     ASSERT_NE(result.Program, nullptr);
     ASSERT_GE(statuses.size(), 4);
@@ -148,6 +150,14 @@ TEST(Startup, SplashShowsEachStepBeforeIt)
     EXPECT_LT(statuses.indexOf("Creating TileMap..."), statuses.indexOf("Creating Afterburner..."));
     EXPECT_TRUE(statuses.contains("Creating Message Window..."));
     EXPECT_TRUE(statuses.contains("Creating Progress Window..."));
+    const QStringList inOrder = {"Creating Settings...",       "Creating New Project dialog...",
+                                 "Creating Message Window...", "Creating Welcome Screen...",
+                                 "Creating Library Window...", "Creating Library Info Window...",
+                                 "Creating Progress Window..."};
+    for (qsizetype k = 1; k < inOrder.size(); ++k)
+        EXPECT_LT(statuses.indexOf(inOrder[k - 1]), statuses.indexOf(inOrder[k]))
+            << inOrder[k].toStdString();
+    EXPECT_TRUE(statuses.contains(inOrder.first()));
     // The splash is gone once the program runs.
     for (QWidget* widget : QApplication::topLevelWidgets())
         EXPECT_NE(widget->objectName(), "Splash");
@@ -159,6 +169,7 @@ TEST(Startup, StoredPlacementPlacesTheDepthMapWindow)
     const QString file = settings.filePath("settings.ini");
     ApplicationSettings stored;
     stored.Position = WindowPlacement{30, 40, 30 + 500, 40 + 700, 0};
+    stored.WelcomeDialog = true;
     SettingsStore(file).SaveSettings(stored);
     FakeInstallation install;
     StartOptions options;
